@@ -1,0 +1,87 @@
+# Sourced by the end-to-end tests: one fresh Wine prefix and virtual display per test, helpers
+# to wait for conditions with deadlines, screenshots, and teardown by process id.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+E2E_FAILURES=0
+E2E_TOOLS=${E2E_TOOLS:-}       # folder of wndctl.exe and the other helper programs
+E2E_SHOTS=${E2E_SHOTS:-$ORVANTA_ROOT/build/screenshots}
+
+e2e_begin() {           # e2e_begin [WIDTHxHEIGHT]
+  wine_env_start "${1:-1920x1080}" || { echo "e2e: no display or prefix" >&2; exit 1; }
+  trap e2e_end EXIT
+  # Keep one wineserver alive for the whole test: every helper call then starts fast.
+  wineserver -p
+  mkdir -p "$E2E_SHOTS"
+}
+
+e2e_end() {
+  local rc=$?
+  wine_env_stop
+  if [ "$E2E_FAILURES" -ne 0 ]; then
+    echo "e2e: $E2E_FAILURES check(s) failed"
+    exit 1
+  fi
+  exit $rc
+}
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+e2e_check() {           # e2e_check "what" command...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else e2e_fail "$what"; fi
+}
+
+# wait_until SECONDS command...: polls the command until it succeeds or the deadline passes.
+wait_until() {
+  local deadline=$((SECONDS + $1)); shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+wndctl() {
+  wine "$E2E_TOOLS/wndctl.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# window_id TITLE: the first visible top-level window whose title is exactly TITLE.
+window_id() {
+  wndctl list | awk -F'\t' -v t="$1" '$1 !~ /^ / && $4 == 1 && $5 == t { print $1; exit }'
+}
+
+# window_children HWND: the children of a visible top-level window as "id<TAB>class<TAB>enabled<TAB>text".
+window_children() {
+  wndctl list | awk -F'\t' -v h="$1" '$1 !~ /^ / { on = ($1 == h) } on && /^  / { sub(/^  /, ""); print }'
+}
+
+has_window() { [ -n "$(window_id "$1")" ]; }
+no_window() { [ -z "$(window_id "$1")" ]; }
+
+# wait_window TITLE [SECONDS]: prints the window's id once it is up.
+wait_window() {
+  local id
+  wait_until "${2:-20}" has_window "$1" || return 1
+  window_id "$1"
+}
+
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# wait_exit PID [SECONDS]: waits for a process we started and returns its exit code.
+wait_exit() {
+  wait_until "${2:-20}" process_gone "$1" || return 124
+  wait "$1"
+}
+
+screenshot() {          # screenshot NAME: a PNG of the whole display under $E2E_SHOTS
+  import -display "$DISPLAY" -window root "$E2E_SHOTS/$1.png"
+}
+
+# pixel X Y: "r,g,b" of one pixel of the display.
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}

@@ -1,0 +1,97 @@
+// Test helper run under the same wineserver as the program under test: lists windows with
+// their texts (UTF-8, so Japanese survives any locale) and sends or posts messages to them.
+//   wndctl list                       hwnd, pid, class, visible, title of each top-level window,
+//                                     then "  child" lines: id, class, text
+//   wndctl post HWND MSG WPARAM LPARAM
+//   wndctl send HWND MSG WPARAM LPARAM   prints the result
+//   wndctl rect HWND                  window rectangle and client size
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+std::string ToUtf8(const std::wstring& text)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::string TextOf(HWND hWnd)
+{
+    wchar_t sz[1024] = L"";
+    // WM_GETTEXT rather than GetWindowTextW: it also reads controls of other processes.
+    SendMessageTimeoutW(hWnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(sz), SMTO_ABORTIFHUNG, 2000, nullptr);
+    std::string text = ToUtf8(sz);
+    for (char& c : text)
+        if (c == '\n' || c == '\r' || c == '\t')
+            c = ' ';
+    return text;
+}
+
+std::string ClassOf(HWND hWnd)
+{
+    wchar_t sz[256] = L"";
+    GetClassNameW(hWnd, sz, 256);
+    return ToUtf8(sz);
+}
+
+BOOL CALLBACK PrintChild(HWND hWnd, LPARAM)
+{
+    printf("  %d\t%s\t%d\t%s\n", GetDlgCtrlID(hWnd), ClassOf(hWnd).c_str(), IsWindowEnabled(hWnd) ? 1 : 0,
+           TextOf(hWnd).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK PrintTop(HWND hWnd, LPARAM)
+{
+    DWORD nPid = 0;
+    GetWindowThreadProcessId(hWnd, &nPid);
+    printf("%llu\t%lu\t%s\t%d\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hWnd)), nPid,
+           ClassOf(hWnd).c_str(), IsWindowVisible(hWnd) ? 1 : 0, TextOf(hWnd).c_str());
+    if (IsWindowVisible(hWnd))
+        EnumChildWindows(hWnd, PrintChild, 0);
+    return TRUE;
+}
+
+UINT_PTR Number(const wchar_t* psz)
+{
+    return static_cast<UINT_PTR>(wcstoull(psz, nullptr, 0));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc >= 2 && wcscmp(argv[1], L"list") == 0) {
+        EnumWindows(PrintTop, 0);
+        return 0;
+    }
+    if (argc == 6 && (wcscmp(argv[1], L"post") == 0 || wcscmp(argv[1], L"send") == 0)) {
+        const HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        const UINT nMsg = static_cast<UINT>(Number(argv[3]));
+        const WPARAM wParam = Number(argv[4]);
+        const LPARAM lParam = static_cast<LPARAM>(Number(argv[5]));
+        if (argv[1][0] == L'p')
+            return PostMessageW(hWnd, nMsg, wParam, lParam) ? 0 : 1;
+        DWORD_PTR nResult = 0;
+        if (!SendMessageTimeoutW(hWnd, nMsg, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &nResult))
+            return 1;
+        printf("%llu\n", static_cast<unsigned long long>(nResult));
+        return 0;
+    }
+    if (argc == 3 && wcscmp(argv[1], L"rect") == 0) {
+        const HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        RECT rc, rcClient;
+        if (!GetWindowRect(hWnd, &rc) || !GetClientRect(hWnd, &rcClient))
+            return 1;
+        printf("%ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom, rcClient.right, rcClient.bottom);
+        return 0;
+    }
+    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect HWND\n");
+    return 2;
+}

@@ -1,0 +1,87 @@
+// The script and archive readers over real resources of this test program: FILE 1 is the
+// shipped install script, FILE 2 an archive made like the shipped one (its member is pic1.jpg).
+#include "InstallScript.h"
+#include "PayloadArchive.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string ResourceBytes(int nId)
+{
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(nId), "FILE");
+    const void* pData = LockResource(LoadResource(nullptr, hResource));
+    return std::string(static_cast<const char*>(pData), SizeofResource(nullptr, hResource));
+}
+
+std::string SystemDirectory()
+{
+    char sz[MAX_PATH];
+    return std::string(sz, GetSystemDirectoryA(sz, MAX_PATH));
+}
+
+}  // namespace
+
+TEST(InstallScriptResource, StoredScriptKeepsCrLfAndShiftJis)
+{
+    const std::string text = ResourceBytes(1);
+    EXPECT_EQ(text.find("\r\n"), 8u);
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    EXPECT_NE(text.find("DISPLAYNAME=Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+TEST(InstallScriptResource, LoadParsesTheWorkedExample)
+{
+    CInstallScript script;
+    script.Load();
+    EXPECT_EQ(script.m_strDisplayName, "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
+    EXPECT_EQ(script.m_strExecFile, "control.exe desk.cpl,,1");
+    EXPECT_EQ(script.m_strScreenSaver, "$(SYSTEMDIR)Orvanta.scr");
+    ASSERT_EQ(script.m_files.size(), 1u);
+    EXPECT_EQ(script.m_files[0].m_strSource, "Orvanta.scr");
+    EXPECT_EQ(script.m_files[0].m_strDestination, "$(SYSTEMDIR)Orvanta.scr");
+}
+
+TEST(InstallScriptResource, ExpandsWithTheRealSystemDirectory)
+{
+    std::string path = "$(SYSTEMDIR)Orvanta.scr";
+    CInstallScript::ExpandMacros(path);
+    EXPECT_EQ(path, SystemDirectory() + "\\Orvanta.scr");
+    EXPECT_EQ(path, "C:\\windows\\system32\\Orvanta.scr");
+}
+
+TEST(PayloadResource, ReadsTheMemberWholeIn1024ByteChunks)
+{
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    ASSERT_NE(hResource, nullptr);
+    CPayloadArchive archive;
+    EXPECT_EQ(archive.AttachResource(nullptr, hResource), 0);
+    ASSERT_EQ(archive.OpenMember("Orvanta.scr"), 0);
+
+    std::string out;
+    char buffer[1024];
+    unsigned n;
+    while ((n = archive.Read(buffer, sizeof buffer)) != 0) {
+        ASSERT_LE(n, sizeof buffer);
+        out.append(buffer, n);
+    }
+    EXPECT_TRUE(archive.IsComplete());
+    EXPECT_EQ(archive.Read(buffer, sizeof buffer), 0u);
+    // The member is pic1.jpg: a whole JPEG file.
+    ASSERT_GT(out.size(), 4u);
+    EXPECT_EQ(out.substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(out.substr(out.size() - 2), "\xFF\xD9");
+}
+
+TEST(PayloadResource, OtherNamesAreNotFound)
+{
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    CPayloadArchive archive;
+    archive.AttachResource(nullptr, hResource);
+    EXPECT_EQ(archive.OpenMember("orvanta.scr"), 1);
+}
