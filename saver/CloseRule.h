@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+// The saver window's rules on input and closing, free of the platform. Message numbers are
+// the platform's.
+namespace SaverMessage {
+constexpr uint32_t kClose = 0x0010;
+constexpr uint32_t kShowWindow = 0x0018;
+constexpr uint32_t kActivateApp = 0x001C;
+constexpr uint32_t kKeyDown = 0x0100;
+constexpr uint32_t kSysKeyDown = 0x0104;
+constexpr uint32_t kSysCommand = 0x0112;
+constexpr uint32_t kMouseMove = 0x0200;
+constexpr uint32_t kLButtonDown = 0x0201;
+constexpr uint32_t kRButtonDown = 0x0204;
+constexpr uint32_t kMButtonDown = 0x0207;
+}  // namespace SaverMessage
+
+enum SaverAction
+{
+    ACTION_DEFAULT,                 // default processing only
+    ACTION_POST_CLOSE,              // post a close request, no default processing
+    ACTION_POST_CLOSE_AND_DEFAULT,  // post a close request, then default processing
+    ACTION_SWALLOW,                 // nothing at all
+    ACTION_HIDE_CURSOR,             // hide the cursor, no default processing
+    ACTION_VERIFY_PASSWORD,         // ask the password service; default processing if it agrees
+};
+
+struct SaverPoint
+{
+    int32_t x;
+    int32_t y;
+};
+
+// The cursor may wander this far (horizontal plus vertical pixels) before the saver closes.
+constexpr int64_t kMouseSlack = 4;
+
+// ptReference: where the cursor was at creation or at the last refused close; ptCursor: where
+// it is now (only looked at for a mouse movement).
+SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x,
+                              SaverPoint ptReference, SaverPoint ptCursor);

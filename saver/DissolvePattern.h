@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// The 8 x 8 dissolve tile, one row per element, row 0 at the top. Bit b of a row is the cell
+// in column 7 - b; the upper byte stays 0. Little-endian, the 16 bytes are the bits of an
+// 8 x 8 monochrome bitmap with rows padded to 16 bits.
+using PatternRows = std::array<uint16_t, 8>;
+
+// Only the three low bits of each number are used; the C library's rand() serves.
+using RandomSource = std::function<int()>;
+
+constexpr uint16_t kFullPatternRow = 0x00FF;
+
+// Sets one more random cell; a full pattern stays as it is (and costs one number).
+void AddPatternCell(PatternRows& wPattern, const RandomSource& random);
+
+void ClearPattern(PatternRows& wPattern);
+
+// Whether pixel (x, y) of a client area falls on a set cell (tile aligned at its top left).
+bool IsPatternCellSet(const PatternRows& wPattern, int x, int y);
