@@ -1,0 +1,82 @@
+#include "JpegResource.h"
+
+#include <ole2.h>
+#include <olectl.h>
+
+namespace {
+
+// Releases a COM object when it goes out of scope.
+template <class T>
+class CReleaser
+{
+public:
+    explicit CReleaser(T* p) : m_p(p) {}
+    ~CReleaser()
+    {
+        if (m_p != nullptr)
+            m_p->Release();
+    }
+    CReleaser(const CReleaser&) = delete;
+    CReleaser& operator=(const CReleaser&) = delete;
+
+private:
+    T* m_p;
+};
+
+IStream* CreateResourceStream(HMODULE hModule, UINT nId)
+{
+    HRSRC hResource = ::FindResourceA(hModule, MAKEINTRESOURCEA(nId), "JPEG");
+    if (hResource == nullptr)
+        return nullptr;
+    HGLOBAL hData = ::LoadResource(hModule, hResource);
+    const void* pBytes = hData != nullptr ? ::LockResource(hData) : nullptr;
+    const DWORD nSize = ::SizeofResource(hModule, hResource);
+    if (pBytes == nullptr || nSize == 0)
+        return nullptr;
+
+    IStream* pStream = nullptr;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &pStream)))
+        return nullptr;
+    const LARGE_INTEGER start{};
+    if (FAILED(pStream->Write(pBytes, nSize, nullptr)) || FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr)))
+    {
+        pStream->Release();
+        return nullptr;
+    }
+    return pStream;
+}
+
+IPicture* DecodeStream(IStream* pStream)
+{
+    IPicture* pPicture = nullptr;
+    if (FAILED(::OleLoadPicture(pStream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&pPicture))))
+        return nullptr;
+    return pPicture;
+}
+
+// The picture object deletes its bitmap when it goes, so the caller gets a copy of it.
+HBITMAP CopyPictureBitmap(IPicture* pPicture)
+{
+    SHORT nType = PICTYPE_NONE;
+    OLE_HANDLE hHandle = 0;
+    if (FAILED(pPicture->get_Type(&nType)) || nType != PICTYPE_BITMAP || FAILED(pPicture->get_Handle(&hHandle)) ||
+        hHandle == 0)
+        return nullptr;
+    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(hHandle));
+    return static_cast<HBITMAP>(::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+HBITMAP LoadJpegResource(HMODULE hModule, UINT nId)
+{
+    IStream* pStream = CreateResourceStream(hModule, nId);
+    if (pStream == nullptr)
+        return nullptr;
+    IPicture* pPicture = DecodeStream(pStream);
+    pStream->Release();
+    if (pPicture == nullptr)
+        return nullptr;
+    CReleaser<IPicture> releasePicture(pPicture);
+    return CopyPictureBitmap(pPicture);
+}
