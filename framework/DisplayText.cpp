@@ -1,0 +1,28 @@
+#include "DisplayText.h"
+
+namespace {
+
+const UINT kCodePageShiftJis = 932;
+
+}  // namespace
+
+std::wstring WideFromCp932(const std::string& strText)
+{
+    if (strText.empty())
+        return std::wstring();
+    const int nText = static_cast<int>(strText.size());
+    const int nWide = MultiByteToWideChar(kCodePageShiftJis, 0, strText.data(), nText, nullptr, 0);
+    if (nWide <= 0)
+        return std::wstring();
+    std::wstring strWide(static_cast<size_t>(nWide), L'\0');
+    MultiByteToWideChar(kCodePageShiftJis, 0, strText.data(), nText, &strWide[0], nWide);
+    return strWide;
+}
+
+std::wstring LoadResourceString(UINT nId)
+{
+    // With a zero buffer size LoadStringW hands out the resource's own read-only text.
+    const wchar_t* pszText = nullptr;
+    const int nLength = LoadStringW(GetModuleHandleW(nullptr), nId, reinterpret_cast<LPWSTR>(&pszText), 0);
+    return nLength > 0 && pszText ? std::wstring(pszText, static_cast<size_t>(nLength)) : std::wstring();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Texts people read are kept as Shift-JIS bytes and shown through the wide calls, so that they
+// read correctly whatever the system's ANSI code page is.
+std::wstring WideFromCp932(const std::string& strText);
+
+// String resource nId of the program, empty when there is none.
+std::wstring LoadResourceString(UINT nId);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ScopedHandle.h"
+
+#include <windows.h>
+
+#include <string>
+
+// A file operation that failed: the platform's error code and the file's name.
+class CFileException
+{
+public:
+    CFileException(DWORD nOsError, std::string strFileName)
+        : m_nOsError(nOsError)
+        , m_strFileName(std::move(strFileName))
+    {
+    }
+
+    DWORD m_nOsError;
+    std::string m_strFileName;
+};
+
+// A file opened by byte-string path (the *A calls, so script paths reach the platform as they
+// are written). Every failure throws CFileException; the destructor closes quietly.
+class CFile
+{
+public:
+    enum OpenFlags : UINT
+    {
+        modeWrite = 0x0001,
+        modeCreate = 0x1000,
+    };
+
+    // Opened for writing only and shared with no other opener; modeCreate creates the file or
+    // truncates it, otherwise it must exist.
+    CFile(const std::string& strFileName, UINT nOpenFlags);
+
+    void Write(const void* pBuffer, UINT nCount);
+    void Close();
+
+    // Puts strFrom in place of strTo, replacing a file that is there.
+    static void Replace(const std::string& strFrom, const std::string& strTo);
+    // Deletes the file; for clean-up paths, so it reports nothing.
+    static void Remove(const std::string& strFileName) noexcept;
+
+private:
+    CKernelHandle m_hFile;
+    std::string m_strFileName;
+};

@@ -1,0 +1,150 @@
+#include "Gdi.h"
+
+CGdiObject::~CGdiObject()
+{
+    DeleteObject();
+}
+
+void CGdiObject::Attach(HGDIOBJ hObject)
+{
+    if (hObject != m_hObject)
+        DeleteObject();
+    m_hObject = hObject;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ hObject = m_hObject;
+    m_hObject = nullptr;
+    return hObject;
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (m_hObject == nullptr)
+        return FALSE;
+    const BOOL bDeleted = ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    return bDeleted;
+}
+
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* pBits)
+{
+    Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitsPerPixel, pBits));
+    return m_hObject != nullptr;
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight)
+{
+    Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
+    return m_hObject != nullptr;
+}
+
+SIZE CBitmap::GetSize() const
+{
+    BITMAP bm{};
+    if (m_hObject == nullptr || ::GetObjectA(m_hObject, sizeof bm, &bm) == 0)
+        return SIZE{0, 0};
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+BOOL CBrush::CreatePatternBrush(const CBitmap& bitmap)
+{
+    Attach(::CreatePatternBrush(bitmap));
+    return m_hObject != nullptr;
+}
+
+int CDC::SaveDC()
+{
+    return ::SaveDC(m_hDC);
+}
+
+BOOL CDC::RestoreDC(int nSavedDC)
+{
+    return ::RestoreDC(m_hDC, nSavedDC);
+}
+
+HGDIOBJ CDC::SelectObject(const CGdiObject& object)
+{
+    return ::SelectObject(m_hDC, object.GetSafeHandle());
+}
+
+HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
+{
+    return ::SelectObject(m_hDC, hObject);
+}
+
+int CDC::SetStretchBltMode(int nMode)
+{
+    return ::SetStretchBltMode(m_hDC, nMode);
+}
+
+int CDC::SetROP2(int nDrawMode)
+{
+    return ::SetROP2(m_hDC, nDrawMode);
+}
+
+COLORREF CDC::SetBkColor(COLORREF color)
+{
+    return ::SetBkColor(m_hDC, color);
+}
+
+COLORREF CDC::SetTextColor(COLORREF color)
+{
+    return ::SetTextColor(m_hDC, color);
+}
+
+BOOL CDC::SetBrushOrg(int x, int y)
+{
+    return ::SetBrushOrgEx(m_hDC, x, y, nullptr);
+}
+
+void CDC::FillSolidRect(int x, int y, int nWidth, int nHeight, COLORREF color)
+{
+    if (nWidth <= 0 || nHeight <= 0)
+        return;
+    const RECT rect{x, y, x + nWidth, y + nHeight};
+    // A pattern brush draws its set bits in the background colour: leave no black behind.
+    const COLORREF oldColor = ::SetBkColor(m_hDC, color);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, oldColor);
+}
+
+BOOL CDC::Rectangle(int nLeft, int nTop, int nRight, int nBottom)
+{
+    return ::Rectangle(m_hDC, nLeft, nTop, nRight, nBottom);
+}
+
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop)
+{
+    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, dwRop);
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
+{
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+}
+
+CMemoryDC::CMemoryDC(HDC hCompatibleDC)
+    : CDC(::CreateCompatibleDC(hCompatibleDC))
+{
+}
+
+CMemoryDC::~CMemoryDC()
+{
+    if (m_hDC != nullptr)
+        ::DeleteDC(m_hDC);
+}
+
+CClientDC::CClientDC(HWND hWnd)
+    : CDC(hWnd != nullptr ? ::GetDC(hWnd) : nullptr)
+    , m_hWnd(hWnd)
+{
+}
+
+CClientDC::~CClientDC()
+{
+    if (m_hDC != nullptr)
+        ::ReleaseDC(m_hWnd, m_hDC);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <windows.h>
+
+// Graphics objects and drawing contexts. Owning classes delete what they hold when they go;
+// CDC itself only borrows its handle, and its derived classes say how they got it and how
+// they give it back.
+
+class CGdiObject
+{
+public:
+    CGdiObject() = default;
+    ~CGdiObject();
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+
+    // Takes ownership of hObject; whatever was held before is deleted.
+    void Attach(HGDIOBJ hObject);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+
+protected:
+    HGDIOBJ m_hObject = nullptr;
+};
+
+class CBitmap : public CGdiObject
+{
+public:
+    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+
+    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* pBits);
+    BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight);
+    // Width and height in pixels; 0 x 0 when none is held.
+    SIZE GetSize() const;
+};
+
+class CBrush : public CGdiObject
+{
+public:
+    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+
+    BOOL CreatePatternBrush(const CBitmap& bitmap);
+};
+
+class CDC
+{
+public:
+    CDC() = default;
+    explicit CDC(HDC hDC) : m_hDC(hDC) {}
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+
+    int SaveDC();
+    BOOL RestoreDC(int nSavedDC);
+    HGDIOBJ SelectObject(const CGdiObject& object);
+    HGDIOBJ SelectObject(HGDIOBJ hObject);
+    int SetStretchBltMode(int nMode);
+    int SetROP2(int nDrawMode);
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF SetTextColor(COLORREF color);
+    BOOL SetBrushOrg(int x, int y);
+
+    // Fills with a solid colour; the background colour is left as it was.
+    void FillSolidRect(int x, int y, int nWidth, int nHeight, COLORREF color);
+    BOOL Rectangle(int nLeft, int nTop, int nRight, int nBottom);
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+
+protected:
+    HDC m_hDC = nullptr;
+};
+
+// A memory context made compatible with another; deleted with the object.
+class CMemoryDC : public CDC
+{
+public:
+    explicit CMemoryDC(HDC hCompatibleDC);
+    ~CMemoryDC();
+};
+
+// The client-area context of a window for drawing outside WM_PAINT.
+class CClientDC : public CDC
+{
+public:
+    explicit CClientDC(HWND hWnd);
+    ~CClientDC();
+
+private:
+    HWND m_hWnd;
+};

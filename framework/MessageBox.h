@@ -1,0 +1,9 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A message box owned by the main window (or its active popup), captioned with the
+// application's name. The text is Shift-JIS bytes, shown through the wide call.
+int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);

@@ -1,0 +1,67 @@
+#include "WinApp.h"
+
+#include "DisplayText.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const UINT kIdsAppTitle = 57344;
+
+CWinApp* s_pApp = nullptr;
+
+std::wstring ModuleStem()
+{
+    wchar_t szPath[MAX_PATH];
+    const DWORD nLength = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    const std::wstring strPath(szPath, nLength < MAX_PATH ? nLength : 0);
+    const size_t nSlash = strPath.find_last_of(L"\\/");
+    std::wstring strName = nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
+    const size_t nDot = strName.rfind(L'.');
+    if (nDot != std::wstring::npos && nDot > 0)
+        strName.erase(nDot);
+    return strName;
+}
+
+}  // namespace
+
+CWinApp* AfxGetApp()
+{
+    return s_pApp;
+}
+
+CWinApp::CWinApp()
+    : m_hInstance(GetModuleHandleW(nullptr))
+    , m_strAppName(LoadResourceString(kIdsAppTitle))
+{
+    if (m_strAppName.empty())
+        m_strAppName = ModuleStem();
+    s_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (s_pApp == this)
+        s_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinApp::Run()
+{
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+BOOL CWinApp::Enable3dControls()
+{
+    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    return InitCommonControlsEx(&init);
+}

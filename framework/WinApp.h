@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd;
+
+// The program's one application object. The entry (AppEntry.cpp) finds it through AfxGetApp,
+// calls InitInstance and, when that returns TRUE, runs the message loop until the main
+// window has been destroyed.
+class CWinApp
+{
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    virtual int Run();
+
+    // Common controls initialisation, the present-day form of 3-D dialog controls.
+    BOOL Enable3dControls();
+
+    HINSTANCE m_hInstance = nullptr;
+    LPSTR m_lpCmdLine = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+    CWnd* m_pMainWnd = nullptr;
+    // String 57344 if the program has one, else its file name without extension: the
+    // caption of message boxes.
+    std::wstring m_strAppName;
+};
+
+CWinApp* AfxGetApp();

@@ -1,0 +1,168 @@
+#include "Wnd.h"
+
+#include "WinApp.h"
+
+CWnd::~CWnd()
+{
+    // A window must not outlive its object with a pointer to it.
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+        DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+}
+
+void CWnd::Bind(HWND hWnd, WNDPROC pfnSuper)
+{
+    m_hWnd = hWnd;
+    m_pfnSuper = pfnSuper;
+    SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void CWnd::Subclass(HWND hWnd)
+{
+    Bind(hWnd, DefWindowProcW);
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProcStatic)));
+}
+
+void CWnd::Unbind()
+{
+    SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        PostQuitMessage(0);
+    }
+}
+
+LRESULT CALLBACK CWnd::WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_NCCREATE) {
+        CWnd* pCreating = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (pCreating)
+            pCreating->Bind(hWnd, DefWindowProcW);
+    }
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (!pWnd)
+        return DefWindowProcW(hWnd, nMsg, wParam, lParam);
+    // No exception may unwind through the platform's frames: a handler that throws leaves
+    // its message handled with result 0.
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->Dispatch(nMsg, wParam, lParam);
+    } catch (...) {
+    }
+    if (nMsg == WM_NCDESTROY) {
+        pWnd->Unbind();
+        try {
+            pWnd->PostNcDestroy();
+        } catch (...) {
+        }
+    }
+    return lResult;
+}
+
+LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    // Handlers may send messages to their own window: Default() must see the current one.
+    struct CRestore
+    {
+        MSG& m_msg;
+        MSG m_msgSaved;
+        ~CRestore() { m_msg = m_msgSaved; }
+    } restore{m_msgCurrent, m_msgCurrent};
+    m_msgCurrent = MSG{m_hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+    return WindowProc(nMsg, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return CallWindowProcW(m_pfnSuper, m_hWnd, m_msgCurrent.message, m_msgCurrent.wParam, m_msgCurrent.lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg) {
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam) ? 0 : Default();
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam), lParam);
+        return 0;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(OnQueryDragIcon());
+    default:
+        return Default();
+    }
+}
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(Default());
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+void CWnd::CenterWindow()
+{
+    RECT rcWindow;
+    GetWindowRect(m_hWnd, &rcWindow);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT rcArea = monitor.rcWork;
+
+    RECT rcCentre = rcArea;
+    const HWND hOwner = GetWindow(m_hWnd, GW_OWNER);
+    if (hOwner && IsWindowVisible(hOwner) && !::IsIconic(hOwner))
+        GetWindowRect(hOwner, &rcCentre);
+
+    const LONG nWidth = rcWindow.right - rcWindow.left;
+    const LONG nHeight = rcWindow.bottom - rcWindow.top;
+    LONG x = (rcCentre.left + rcCentre.right - nWidth) / 2;
+    LONG y = (rcCentre.top + rcCentre.bottom - nHeight) / 2;
+    // Keep the caption reachable when the owner stands near an edge.
+    x = x + nWidth > rcArea.right ? rcArea.right - nWidth : x;
+    y = y + nHeight > rcArea.bottom ? rcArea.bottom - nHeight : y;
+    x = x < rcArea.left ? rcArea.left : x;
+    y = y < rcArea.top ? rcArea.top : y;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND CWnd::GetSafeOwner()
+{
+    const CWinApp* pApp = AfxGetApp();
+    const HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
+    return hMain ? GetLastActivePopup(hMain) : nullptr;
+}
