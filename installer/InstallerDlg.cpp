@@ -1,0 +1,92 @@
+#include "InstallerDlg.h"
+
+#include "AboutDlg.h"
+#include "DisplayText.h"
+#include "InstallerApp.h"
+#include "PaintDC.h"
+#include "ProgressDlg.h"
+
+namespace {
+
+const UINT kIdTemplate = 102;
+const UINT kIdIcon = 128;
+const UINT kIdsAboutItem = 101;
+const UINT kIdmAbout = 0x0010;
+
+// "インストーラー" in Shift-JIS, put behind the product's display name in the title.
+const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x81\x5b";
+
+}  // namespace
+
+CInstallerDlg::CInstallerDlg(CWnd* pParent)
+    : CDialog(kIdTemplate, pParent)
+    , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(kIdIcon)))
+{
+}
+
+BOOL CInstallerDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu sysMenu = GetSystemMenu(FALSE);
+    if (sysMenu.m_hMenu) {
+        const std::wstring strAboutItem = LoadResourceString(kIdsAboutItem);
+        if (!strAboutItem.empty()) {
+            sysMenu.AppendMenu(MF_SEPARATOR);
+            sysMenu.AppendMenu(MF_STRING, kIdmAbout, strAboutItem);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    SetWindowText(WideFromCp932(GetInstallerApp()->m_script.m_strDisplayName + kTitleSuffix));
+    return TRUE;
+}
+
+void CInstallerDlg::OnSysCommand(UINT nId, LPARAM lParam)
+{
+    if ((nId & 0xFFF0) == kIdmAbout) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nId, lParam);
+    }
+}
+
+void CInstallerDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    RECT rect;
+    GetClientRect(&rect);
+    const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    DrawIcon(dc.m_hDC, x, y, m_hIcon);
+}
+
+HCURSOR CInstallerDlg::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(m_hIcon);
+}
+
+void CInstallerDlg::OnOK()
+{
+    CProgressDlg dlgProgress;
+    GetDlgItem(IDOK).EnableWindow(FALSE);
+    GetDlgItem(IDCANCEL).EnableWindow(FALSE);
+    CMenu sysMenu = GetSystemMenu(FALSE);
+    sysMenu.EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+
+    dlgProgress.DoModal();
+
+    GetDlgItem(IDCANCEL).EnableWindow(TRUE);
+    GetDlgItem(IDOK).EnableWindow(TRUE);
+    sysMenu.EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Dialog.h"
+
+// The main dialog (template 102): picture, notice, install and exit buttons. The install
+// button (and Enter) runs the progress dialog; the dialog stays open afterwards.
+class CInstallerDlg : public CDialog
+{
+public:
+    explicit CInstallerDlg(CWnd* pParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnSysCommand(UINT nId, LPARAM lParam) override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+
+    HICON m_hIcon;
+};

@@ -1,0 +1,72 @@
+#include "ProgressDlg.h"
+
+#include "InstallRules.h"
+#include "InstallerApp.h"
+#include "MessageBox.h"
+#include "ScopedHandle.h"
+
+namespace {
+
+const UINT kIdTemplate = 103;
+const int kIdProgress = 1000;
+const UINT_PTR kIdTimer = 1;
+const UINT kTimerPeriod = 200;
+const SIZE_T kStackSize = 1;  // rounded up by the platform to the default stack
+
+// "インストールに成功しました。" and "インストールに失敗しました。" in Shift-JIS.
+const char kSuccessText[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x82\xc9\x90\xac"
+                            "\x8c\xf7\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42";
+const char kFailureText[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x82\xc9\x8e\xb8"
+                            "\x94\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42";
+
+}  // namespace
+
+CProgressDlg::CProgressDlg(CWnd* pParent)
+    : CDialog(kIdTemplate, pParent)
+{
+}
+
+void CProgressDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kIdProgress, m_progress);
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_progress.SetRange(0, kProgressComplete);
+    m_progress.SetPos(0);
+
+    DWORD nThreadId = 0;
+    // The dialog never waits for the thread: it learns of the end through m_bRunning alone.
+    const CKernelHandle hThread(CreateThread(nullptr, kStackSize, InstallThreadProc, &m_worker, 0, &nThreadId));
+    if (!hThread)
+        m_worker.Finish(1);
+    SetTimer(kIdTimer, kTimerPeriod);
+    return TRUE;
+}
+
+void CProgressDlg::OnTimer(UINT_PTR)
+{
+    m_progress.SetPos(m_worker.m_nProgress.load(std::memory_order_relaxed));
+    if (m_worker.m_bRunning.load(std::memory_order_acquire) == 0) {
+        KillTimer(kIdTimer);
+        if (m_worker.m_nResult.load(std::memory_order_relaxed) != 0) {
+            AfxMessageBox(kFailureText, MB_OK | MB_ICONERROR);
+        } else {
+            AfxMessageBox(kSuccessText, MB_OK | MB_ICONINFORMATION);
+            GetInstallerApp()->LaunchExecFile();
+        }
+        CDialog::OnOK();
+    }
+    Default();
+}
+
+void CProgressDlg::OnOK()
+{
+}
+
+void CProgressDlg::OnCancel()
+{
+}
