@@ -2,6 +2,15 @@
 
 #include "WinApp.h"
 
+#include <cwchar>
+
+namespace {
+
+// The object whose window CreateEx is making, until WM_NCCREATE binds it.
+thread_local CWnd* t_pCreating = nullptr;
+
+}  // namespace
+
 CWnd::~CWnd()
 {
     // A window must not outlive its object with a pointer to it.
@@ -45,6 +54,8 @@ LRESULT CALLBACK CWnd::WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
         CWnd* pCreating = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (pCreating)
             pCreating->Bind(hWnd, DefWindowProcW);
+        if (pCreating == t_pCreating)
+            t_pCreating = nullptr;
     }
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (!pWnd)
@@ -165,4 +176,44 @@ HWND CWnd::GetSafeOwner()
     const CWinApp* pApp = AfxGetApp();
     const HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
     return hMain ? GetLastActivePopup(hMain) : nullptr;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR pszWindowName, DWORD dwStyle,
+                    const RECT& rect, HWND hWndParent, UINT_PTR nId)
+{
+    t_pCreating = this;
+    const HWND hWnd = CreateWindowExW(dwExStyle, strClassName.c_str(), pszWindowName, dwStyle, rect.left, rect.top,
+                                      rect.right - rect.left, rect.bottom - rect.top, hWndParent,
+                                      reinterpret_cast<HMENU>(nId), GetModuleHandleW(nullptr), this);
+    // A window that was bound and then failed went through WM_NCDESTROY already (and this
+    // object may be gone); one that never got that far is released here alike.
+    const bool bNeverBound = t_pCreating == this;
+    t_pCreating = nullptr;
+    if (hWnd)
+        return TRUE;
+    if (bNeverBound) {
+        Unbind();
+        PostNcDestroy();
+    }
+    return FALSE;
+}
+
+std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrush, HICON hIcon)
+{
+    wchar_t szName[96];
+    swprintf(szName, sizeof szName / sizeof szName[0], L"OrvWnd:%x:%p:%p:%p", nClassStyle,
+             static_cast<void*>(hCursor), static_cast<void*>(hBrush), static_cast<void*>(hIcon));
+    const HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
+    if (!GetClassInfoW(hInstance, szName, &wc)) {
+        wc.style = nClassStyle;
+        wc.lpfnWndProc = &CWnd::WindowProcStatic;
+        wc.hInstance = hInstance;
+        wc.hIcon = hIcon;
+        wc.hCursor = hCursor;
+        wc.hbrBackground = hBrush;
+        wc.lpszClassName = szName;
+        RegisterClassW(&wc);
+    }
+    return szName;
 }

@@ -32,6 +32,17 @@ public:
     void GetClientRect(RECT* pRect) const { ::GetClientRect(m_hWnd, pRect); }
     UINT_PTR SetTimer(UINT_PTR nIdEvent, UINT nElapse) { return ::SetTimer(m_hWnd, nIdEvent, nElapse, nullptr); }
     BOOL KillTimer(UINT_PTR nIdEvent) { return ::KillTimer(m_hWnd, nIdEvent); }
+    BOOL PostMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return PostMessageW(m_hWnd, nMsg, wParam, lParam);
+    }
+    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+
+    // Creates this object's window in a class registered by AfxRegisterWndClass. The object
+    // handles WM_CREATE before this returns. On failure PostNcDestroy has run once, so a heap
+    // object is gone, and the object is no longer the main window.
+    BOOL CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR pszWindowName, DWORD dwStyle,
+                  const RECT& rect, HWND hWndParent, UINT_PTR nId);
 
     // Centres the window on its owner when that is visible and not minimised, else on the
     // work area of its monitor.
@@ -69,6 +80,8 @@ protected:
     void Subclass(HWND hWnd);
 
 private:
+    friend std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrush, HICON hIcon);
+
     static CWnd* FromHandlePermanent(HWND hWnd);
     void Bind(HWND hWnd, WNDPROC pfnSuper);
     void Unbind();
@@ -77,3 +90,8 @@ private:
     WNDPROC m_pfnSuper = DefWindowProcW;
     MSG m_msgCurrent{};
 };
+
+// Registers (once) a window class of ours with the given style, cursor, brush and icon, all
+// optional, and returns its name.
+std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hBrush = nullptr,
+                                 HICON hIcon = nullptr);
