@@ -52,6 +52,9 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::Run()
 {
+    // Nothing to wait for: the window could not be made, or the mode makes none.
+    if (!m_pMainWnd)
+        return 0;
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

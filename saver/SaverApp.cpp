@@ -1,7 +1,101 @@
-#include <windows.h>
+#include "SaverApp.h"
 
-// Placeholder entry point until the run modes exist: the program starts and ends at once.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+#include "CommandLine.h"
+#include "SaverDlg.h"
+#include "SlideShowWnd.h"
+
+namespace {
+
+const DWORD kFullScreenExStyle = WS_EX_TOPMOST;
+const DWORD kFullScreenStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+const DWORD kPreviewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+const DWORD kWindowedStyle = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+
+std::wstring SaverWindowClass()
 {
-    return 0;
+    // No cursor (the saver hides it), no brush (the show paints everything), no double clicks.
+    return AfxRegisterWndClass(0);
+}
+
+HWND WindowFromNumber(int64_t nWindow)
+{
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));
+}
+
+// The platform's password change, bound at run time from the system directory only.
+void ChangePassword(HWND hWnd)
+{
+    using PFNPWDCHANGEPASSWORD = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
+    const HMODULE hMpr = LoadLibraryExW(L"MPR.DLL", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!hMpr)
+        return;
+    const FARPROC pfn = GetProcAddress(hMpr, "PwdChangePasswordA");
+    if (pfn)
+        reinterpret_cast<PFNPWDCHANGEPASSWORD>(reinterpret_cast<void*>(pfn))("SCRSAVE", hWnd, 0, nullptr);
+    FreeLibrary(hMpr);
+}
+
+}  // namespace
+
+CSaverApp theApp;
+
+BOOL CSaverApp::InitInstance()
+{
+    Enable3dControls();
+    const SaverCommand command = ParseCommandLine(GetCommandLineA());
+    switch (command.m_nMode) {
+    case MODE_CONFIG_UNOWNED:
+        DoConfig(nullptr);
+        return FALSE;
+    case MODE_CONFIG:
+        DoConfig(GetForegroundWindow());
+        return FALSE;
+    case MODE_SAVER:
+        DoSaver(WindowFromNumber(command.m_nWindow));
+        return TRUE;
+    case MODE_WINDOWED:
+        DoWindowed();
+        return TRUE;
+    case MODE_CHANGE_PASSWORD:
+        DoChangePassword(WindowFromNumber(command.m_nWindow));
+        return FALSE;
+    case MODE_NONE:
+        break;
+    }
+    return TRUE;
+}
+
+BOOL CSaverApp::DoSaver(HWND hParent)
+{
+    CSlideShowWnd* pWnd = new CSlideShowWnd;
+    m_pMainWnd = pWnd;
+    RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    // A number that names no window fails the creation below, and the program ends at once.
+    if (hParent) {
+        ::GetClientRect(hParent, &rect);
+        return pWnd->CreateEx(0, SaverWindowClass(), nullptr, kPreviewStyle, rect, hParent, 0);
+    }
+    return pWnd->CreateEx(kFullScreenExStyle, SaverWindowClass(), nullptr, kFullScreenStyle, rect, nullptr, 0);
+}
+
+BOOL CSaverApp::DoWindowed()
+{
+    CSlideShowWnd* pWnd = new CSlideShowWnd;
+    m_pMainWnd = pWnd;
+    pWnd->SetPreviewMode();
+    return pWnd->CreateEx(0, SaverWindowClass(), L"ScreenSaver", kWindowedStyle, RECT{0, 0, 800, 600}, nullptr, 0);
+}
+
+void CSaverApp::DoConfig(HWND hOwner)
+{
+    CWnd owner(hOwner);
+    CSaverDlg dlg(hOwner ? &owner : nullptr);
+    dlg.DoModal();
+}
+
+void CSaverApp::DoChangePassword(HWND hWnd)
+{
+    if (!hWnd || !IsWindow(hWnd))
+        hWnd = GetForegroundWindow();
+    ChangePassword(hWnd);
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Dialog.h"
+
+// The settings dialog: the product's picture and a credit line. The saver has no settings,
+// so nothing is read or stored; OK, Enter, Escape and the close box all just end it.
+class CSaverDlg : public CDialog
+{
+public:
+    explicit CSaverDlg(CWnd* pParentWnd = nullptr) : CDialog(141, pParentWnd) {}
+};
