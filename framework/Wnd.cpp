@@ -175,7 +175,7 @@ HWND CWnd::GetSafeOwner()
 {
     const CWinApp* pApp = AfxGetApp();
     const HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->m_hWnd : nullptr;
-    return hMain ? GetLastActivePopup(hMain) : nullptr;
+    return hMain ? GetLastActivePopup(hMain) : GetActiveWindow();
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR pszWindowName, DWORD dwStyle,

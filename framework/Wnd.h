@@ -49,7 +49,7 @@ public:
     void CenterWindow();
 
     // The window that a new modal dialog or message box without a parent belongs to: the
-    // main window's last active popup, or none.
+    // main window's last active popup; without a main window, this thread's active window.
     static HWND GetSafeOwner();
 
     HWND m_hWnd = nullptr;
