@@ -1,0 +1,272 @@
+// The install worker and the install operations in-process under Wine: files written from
+// payloads of the tests' own through the ExtractMember seam, failures, and the registration.
+#include "InstallWorker.h"
+#include "ShiftJisPath.h"
+#include "TestInstallerApp.h"
+#include "ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kDesktopKey[] = "Control Panel\\Desktop";
+
+std::string Payload(size_t nSize, char cSeed)
+{
+    std::string data(nSize, '\0');
+    for (size_t i = 0; i < nSize; ++i)
+        data[i] = static_cast<char>(cSeed + i * 7 + (i >> 9));
+    return data;
+}
+
+std::string ShortPath(const std::string& strPath)
+{
+    char sz[MAX_PATH];
+    const DWORD n = GetShortPathNameA(strPath.c_str(), sz, MAX_PATH);
+    return std::string(sz, n);
+}
+
+// The registered value, or "(none)".
+std::string RegisteredValue(DWORD* pType = nullptr, DWORD* pSize = nullptr)
+{
+    char sz[MAX_PATH] = "";
+    DWORD nType = 0, nSize = sizeof(sz);
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return "(none)";
+    const LONG nResult = RegQueryValueExA(hKey, "SCRNSAVE.EXE", nullptr, &nType, reinterpret_cast<BYTE*>(sz), &nSize);
+    RegCloseKey(hKey);
+    if (nResult != ERROR_SUCCESS)
+        return "(none)";
+    if (pType)
+        *pType = nType;
+    if (pSize)
+        *pSize = nSize;
+    return sz;
+}
+
+void ForgetRegistration()
+{
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, &hKey) == ERROR_SUCCESS) {
+        RegDeleteValueA(hKey, "SCRNSAVE.EXE");
+        RegCloseKey(hKey);
+    }
+}
+
+class InstallWorker : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApp().Reset();
+        ForgetRegistration();
+        m_strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    void AddEntry(const std::string& strSource, const std::string& strFile)
+    {
+        TestApp().m_script.m_files.push_back(FileEntry{strSource, m_strDir + strFile});
+    }
+
+    // Runs the worker as the thread would and checks that it finished.
+    int RunWorker(int* pProgress = nullptr)
+    {
+        CInstallWorker worker;
+        EXPECT_EQ(InstallThreadProc(&worker), 0u);
+        EXPECT_EQ(worker.m_bRunning.load(), 0);
+        if (pProgress)
+            *pProgress = worker.m_nProgress.load();
+        return worker.m_nResult.load();
+    }
+
+    std::string m_strDir;
+};
+
+}  // namespace
+
+TEST_F(InstallWorker, NoEntriesStillRegistersAndSucceeds)
+{
+    WriteWholeFile(m_strDir + "saver.scr", "x");
+    TestApp().m_script.m_strScreenSaver = m_strDir + "saver.scr";
+    int nProgress = -1;
+    EXPECT_EQ(RunWorker(&nProgress), 0);
+    EXPECT_EQ(nProgress, 256);
+    EXPECT_EQ(RegisteredValue(), ShortPath(m_strDir + "saver.scr"));
+}
+
+TEST_F(InstallWorker, OneAndThreeEntriesAreWrittenWholeWithNothingLeftBehind)
+{
+    const std::string a = Payload(70000, 'a'), b = Payload(1024, 'b'), c = Payload(0, 'c');
+    TestApp().m_strImage = ZipBuilder().Add("a.scr", a).Add("b.dat", b).Add("c.txt", c).Build();
+
+    AddEntry("a.scr", "one.scr");
+    int nProgress = -1;
+    EXPECT_EQ(RunWorker(&nProgress), 0);
+    EXPECT_EQ(nProgress, 256);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "one.scr"), a);
+
+    TestApp().m_script.m_files.clear();
+    AddEntry("a.scr", "a.scr");
+    AddEntry("b.dat", "b.dat");
+    AddEntry("c.txt", "c.txt");
+    EXPECT_EQ(RunWorker(&nProgress), 0);
+    EXPECT_EQ(nProgress, 256);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), a);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "b.dat"), b);
+    EXPECT_TRUE(PathExists(m_strDir + "c.txt"));
+    EXPECT_EQ(ReadWholeFile(m_strDir + "c.txt"), c);
+    EXPECT_EQ(FolderEntries(m_strDir).size(), 4u) << "no temporary file may stay";
+}
+
+TEST_F(InstallWorker, FailureInTheSecondOfTwoKeepsTheFirstAndRegistersNothing)
+{
+    TestApp().m_strImage = ZipBuilder().Add("a.scr", Payload(3000, 'a')).Build();
+    TestApp().m_script.m_strScreenSaver = m_strDir + "a.scr";
+    AddEntry("a.scr", "a.scr");
+    AddEntry("missing.scr", "b.scr");
+    int nProgress = -1;
+    EXPECT_NE(RunWorker(&nProgress), 0);
+    EXPECT_EQ(nProgress, 0);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), Payload(3000, 'a'));
+    EXPECT_FALSE(PathExists(m_strDir + "b.scr"));
+    EXPECT_EQ(RegisteredValue(), "(none)");
+}
+
+TEST_F(InstallWorker, CorruptOrTruncatedMembersFailAndLeaveNoFile)
+{
+    const std::string data = Payload(50000, 'z');
+    ZipBuilder::Member badCrc;
+    badCrc.name = "crc.scr";
+    badCrc.data = data;
+    badCrc.bOverrideCrc = true;
+    badCrc.nCrc = ZipBuilder::Crc(data) ^ 1;
+    ZipBuilder::Member badSize = badCrc;
+    badSize.name = "size.scr";
+    badSize.bOverrideCrc = false;
+    badSize.bOverrideSize = true;
+    badSize.nSize = 49999;
+    ZipBuilder::Member truncated = badSize;
+    truncated.name = "short.scr";
+    truncated.bOverrideSize = false;
+    truncated.bOverrideCompressed = true;
+    truncated.nCompressed = static_cast<uint32_t>(ZipBuilder::Deflate(data).size() / 2);
+    // The truncated member is last, so its shortened data still lies inside the image.
+    TestApp().m_strImage = ZipBuilder().Add(badCrc).Add(badSize).Add(truncated).Build(false);
+
+    for (const char* pszName : {"crc.scr", "size.scr", "short.scr"}) {
+        TestApp().m_script.m_files.clear();
+        AddEntry(pszName, pszName);
+        EXPECT_NE(RunWorker(), 0) << pszName;
+        EXPECT_FALSE(PathExists(m_strDir + pszName)) << pszName;
+    }
+    EXPECT_TRUE(FolderEntries(m_strDir).empty());
+}
+
+TEST_F(InstallWorker, FailedReinstallKeepsThePreviousFile)
+{
+    ZipBuilder::Member corrupt;
+    corrupt.name = "a.scr";
+    corrupt.data = Payload(20000, 'n');
+    corrupt.bOverrideCrc = true;
+    TestApp().m_strImage = ZipBuilder().Add(corrupt).Build();
+    WriteWholeFile(m_strDir + "a.scr", "the saver installed before");
+    AddEntry("a.scr", "a.scr");
+    EXPECT_NE(RunWorker(), 0);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), "the saver installed before");
+    EXPECT_EQ(FolderEntries(m_strDir).size(), 1u);
+}
+
+TEST_F(InstallWorker, UnwritableDestinationsFail)
+{
+    TestApp().m_strImage = ZipBuilder().Add("a.scr", Payload(5000, 'a')).Build();
+
+    // A folder where the file should go.
+    CreateDirectoryA((m_strDir + "folder.scr").c_str(), nullptr);
+    AddEntry("a.scr", "folder.scr");
+    EXPECT_NE(RunWorker(), 0);
+    EXPECT_TRUE(GetFileAttributesA((m_strDir + "folder.scr").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+
+    // A folder that does not exist.
+    TestApp().m_script.m_files.clear();
+    AddEntry("a.scr", "nowhere\\a.scr");
+    EXPECT_NE(RunWorker(), 0);
+
+    // A file that another opener holds without sharing.
+    WriteWholeFile(m_strDir + "held.scr", "old");
+    const HANDLE hHeld = CreateFileA((m_strDir + "held.scr").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    TestApp().m_script.m_files.clear();
+    AddEntry("a.scr", "held.scr");
+    EXPECT_NE(RunWorker(), 0);
+    CloseHandle(hHeld);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "held.scr"), "old");
+
+    EXPECT_EQ(FolderEntries(m_strDir).size(), 2u) << "no temporary file may stay";
+}
+
+TEST_F(InstallWorker, TheShippedPayloadInstallsTheBuiltSaverIntoTheSystemDirectory)
+{
+    TestApp().m_script.Load();
+    ASSERT_EQ(TestApp().m_script.m_files.size(), 1u);
+    // The program's own resource FILE 2, not a test payload.
+    EXPECT_EQ(TestApp().CInstallerApp::ExtractFile(TestApp().m_script.m_files[0]), 0);
+    char szSystem[MAX_PATH];
+    const std::string strSystem(szSystem, GetSystemDirectoryA(szSystem, MAX_PATH));
+    const std::string strBuilt = ReadWholeFile(ORVANTA_SCR_PATH);
+    EXPECT_FALSE(strBuilt.empty());
+    EXPECT_TRUE(ReadWholeFile(strSystem + "\\Orvanta.scr") == strBuilt);
+}
+
+TEST_F(InstallWorker, RegistrationIsTheShortPathAsZeroTerminatedRegSz)
+{
+    const std::string strLong = m_strDir + "a long saver name.scr";
+    WriteWholeFile(strLong, "x");
+    TestApp().m_script.m_strScreenSaver = strLong;
+    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    DWORD nType = 0, nSize = 0;
+    const std::string strValue = RegisteredValue(&nType, &nSize);
+    EXPECT_EQ(strValue, ShortPath(strLong));
+    EXPECT_NE(strValue, strLong);
+    EXPECT_EQ(nType, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(nSize, strValue.size() + 1);
+}
+
+TEST_F(InstallWorker, RegistrationOfAMissingFileNamesItsLongPath)
+{
+    TestApp().m_script.m_strScreenSaver = m_strDir + "not written.scr";
+    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(RegisteredValue(), m_strDir + "not written.scr");
+
+    TestApp().m_script.m_strScreenSaver.clear();
+    ForgetRegistration();
+    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(RegisteredValue(), "(none)");
+}
+
+TEST_F(InstallWorker, NineXFamilyWritesBootSectionOfSystemIni)
+{
+    EXPECT_EQ(CInstallerApp::WriteRegistration(RegistrationStore::SystemIni, "C:\\WINDOWS\\SYSTEM\\ORVANTA.SCR"), 0);
+    char szWindows[MAX_PATH];
+    const std::string strIni = std::string(szWindows, GetWindowsDirectoryA(szWindows, MAX_PATH)) + "\\system.ini";
+    char szValue[MAX_PATH] = "";
+    GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", szValue, MAX_PATH, strIni.c_str());
+    EXPECT_STREQ(szValue, "C:\\WINDOWS\\SYSTEM\\ORVANTA.SCR");
+    EXPECT_EQ(RegisteredValue(), "(none)");
+}
+
+TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParameters)
+{
+    char szSelf[MAX_PATH];
+    const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
+    const std::string strMarker = m_strDir + "launched.txt";
+    TestApp().m_script.m_strExecFile = DirectoryOf(strSelf) + "marker-tool.exe   " + strMarker;
+    TestApp().LaunchExecFile();
+    const DWORD nDeadline = GetTickCount() + 20000;
+    while (!PathExists(strMarker) && GetTickCount() < nDeadline)
+        Sleep(50);
+    EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
+}
