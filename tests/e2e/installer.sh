@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The installer from end to end in a fresh prefix: title, install with Enter, the success box,
+# the installed file and its registration, a second install, Escape; a failing install; the
+# 9x family's system.ini; the caption of a renamed copy. Saves screenshots of the main dialog
+# and both message boxes.
+. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+e2e_begin 1280x1024
+
+TITLE='Orvantaスクリーンセイバーインストーラー'
+SUCCESS='インストールに成功しました。'
+FAILURE='インストールに失敗しました。'
+SYSTEM32=$WINEPREFIX/drive_c/windows/system32
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
+# 8.3-valid already, so the short form is the path itself.
+SHORT_PATH='C:\windows\system32\Orvanta.scr'
+
+# press TITLE KEY: focuses the window titled TITLE and presses KEY (two commands, since the
+# window may be gone before a chained xdotool would let go of it).
+press() {
+  local xid
+  xid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  [ -n "$xid" ] || return 1
+  xdotool windowfocus --sync "$xid" && xdotool key "$2"
+}
+
+# shot NAME TITLE: a PNG of just that window.
+shot() {
+  local id rect
+  id=$(window_id "$2")
+  read -r -a rect <<<"$(wndctl rect "$id")"
+  import -display "$DISPLAY" -window root \
+    -crop "$((rect[2] - rect[0]))x$((rect[3] - rect[1]))+${rect[0]}+${rect[1]}" +repage "$E2E_SHOTS/$1.png"
+}
+
+box_text() { window_children "$(window_id "$1")" | awk -F'\t' '$1 == 65535 { print $4 }'; }
+box_says() { [ "$(box_text "$1")" = "$2" ]; }
+buttons_ready() {
+  local children
+  children=$(window_children "$(window_id "$TITLE")")
+  grep -qP '^1\tButton\t1\t' <<<"$children" && grep -qP '^2\tButton\t1\t' <<<"$children"
+}
+registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $2, $3 }'; }
+forget_registration() { wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true; }
+boot_value() { tr -d '\r' <"$WINEPREFIX/drive_c/windows/system.ini" | awk -F= '/^\[/ { on = ($0 == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }
+
+# install_once CAPTION TEXT [SHOT]: Enter on the main dialog, the box CAPTION says TEXT, Enter
+# dismisses it and the main dialog is ready again.
+install_once() {
+  e2e_check "Enter starts an install" press "$TITLE" Return
+  e2e_check "a box captioned '$1' appears" wait_until 30 has_window "$1"
+  e2e_check "it says $2" box_says "$1" "$2"
+  [ -z "${3:-}" ] || shot "$3" "$1"
+  e2e_check "Enter dismisses the box" press "$1" Return
+  e2e_check "the box is gone" wait_until 20 no_window "$1"
+  e2e_check "both buttons work again" wait_until 20 buttons_ready
+}
+
+# leave PID: Escape ends the program at once, with no message.
+leave() {
+  e2e_check "Escape ends the program" press "$TITLE" Escape
+  e2e_check "it exits with 0 and no box holds it" wait_exit "$1" 20
+}
+
+echo "# install, install again, leave"
+wine "$ORVANTA_BIN/installer.exe" &
+pid=$!
+e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
+e2e_check "both buttons are enabled" buttons_ready
+shot installer-main "$TITLE"
+install_once installer "$SUCCESS" installer-success
+e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]
+rm -f "$SYSTEM32/Orvanta.scr"
+install_once installer "$SUCCESS"
+e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+leave $pid
+
+echo "# a failing install registers nothing"
+rm -f "$SYSTEM32/Orvanta.scr"
+mkdir "$SYSTEM32/Orvanta.scr"
+forget_registration
+wine "$ORVANTA_BIN/installer.exe" &
+pid=$!
+e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
+install_once installer "$FAILURE" installer-failure
+e2e_check "nothing is registered" [ -z "$(registered)" ]
+leave $pid
+rmdir "$SYSTEM32/Orvanta.scr"
+
+echo "# the 9x family writes system.ini"
+wine reg add 'HKCU\Software\Wine\AppDefaults\installer.exe' /v Version /d win98 /f >/dev/null 2>&1
+wine "$ORVANTA_BIN/installer.exe" &
+pid=$!
+e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
+install_once installer "$SUCCESS"
+e2e_check "[boot] SCRNSAVE.EXE names the saver" [ "$(boot_value)" = "$SHORT_PATH" ]
+e2e_check "nothing went to the registry" [ -z "$(registered)" ]
+leave $pid
+wine reg delete 'HKCU\Software\Wine\AppDefaults\installer.exe' /f >/dev/null 2>&1
+
+echo "# a renamed copy captions its boxes with its own name"
+cp "$ORVANTA_BIN/installer.exe" "$WINEPREFIX/drive_c/Orvanta-Setup.exe"
+wine 'C:\Orvanta-Setup.exe' &
+pid=$!
+e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
+install_once Orvanta-Setup "$SUCCESS"
+leave $pid
+echo "screenshots: $E2E_SHOTS/installer-main.png, installer-success.png, installer-failure.png"
