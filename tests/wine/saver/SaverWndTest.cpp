@@ -1,0 +1,308 @@
+#include "SaverWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The platform as the tests want it: family, password verdict and the running flag recorded.
+class CFakePlatform : public CSaverPlatform
+{
+public:
+    explicit CFakePlatform(BOOL bWin9x, BOOL bVerdict = TRUE) : m_bWin9x(bWin9x), m_bVerdict(bVerdict) {}
+
+    BOOL IsWin9x() override { return m_bWin9x; }
+    BOOL VerifyScreenSavePwd(HWND hWnd) override
+    {
+        ++m_nVerifyCalls;
+        if (m_onVerify)
+            m_onVerify(hWnd);
+        return m_bVerdict;
+    }
+    void SetScreenSaverRunning(BOOL bRunning) override { m_running.push_back(bRunning); }
+
+    BOOL m_bWin9x;
+    BOOL m_bVerdict;
+    int m_nVerifyCalls = 0;
+    std::vector<BOOL> m_running;
+    std::function<void(HWND)> m_onVerify;
+};
+
+class CTestSaverWnd : public CSaverWnd
+{
+public:
+    CTestSaverWnd(CSaverPlatform& platform, bool& bDeleted) : CSaverWnd(platform), m_bDeleted(bDeleted) {}
+    ~CTestSaverWnd() override { m_bDeleted = true; }
+
+    using CSaverWnd::m_bPreview;
+    using CSaverWnd::m_ptCursor;
+
+private:
+    bool& m_bDeleted;
+};
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+enum class Mode { FullScreen, Preview, Windowed };
+
+// One saver window made as the application makes it, with the cursor resting at (500, 500).
+struct SaverFixture
+{
+    explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE)
+        : m_platform(bWin9x, bVerdict)
+    {
+        SetCursorPos(500, 500);
+        Pump();
+        m_pWnd = new CTestSaverWnd(m_platform, m_bDeleted);
+        const std::wstring strClass = AfxRegisterWndClass(0);
+        if (mode == Mode::Preview)
+        {
+            m_hParent = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
+                                        nullptr, nullptr, nullptr, nullptr);
+            RECT rect{};
+            GetClientRect(m_hParent, &rect);
+            m_pWnd->CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, m_hParent, 0);
+        }
+        else if (mode == Mode::Windowed)
+        {
+            m_pWnd->SetPreviewMode();
+            m_pWnd->CreateEx(0, strClass, L"ScreenSaver", WS_VISIBLE | WS_OVERLAPPEDWINDOW, RECT{0, 0, 800, 600},
+                             nullptr, 0);
+        }
+        else
+        {
+            const RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            m_pWnd->CreateEx(WS_EX_TOPMOST, strClass, nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                             rect, nullptr, 0);
+        }
+        m_hWnd = m_pWnd->m_hWnd;
+        Pump();
+    }
+    ~SaverFixture()
+    {
+        if (IsWindow(m_hWnd))
+            DestroyWindow(m_hWnd);
+        if (m_hParent != nullptr)
+            DestroyWindow(m_hParent);
+        Pump();
+    }
+
+    // Sends the message, handles what it queued, and says whether the window still stands.
+    bool StaysAfter(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        SendMessageW(m_hWnd, nMsg, wParam, lParam);
+        Pump();
+        return IsWindow(m_hWnd) != FALSE;
+    }
+    bool StaysAfterMoveTo(int x, int y)
+    {
+        SetCursorPos(x, y);
+        return StaysAfter(WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    }
+
+    CFakePlatform m_platform;
+    bool m_bDeleted = false;
+    CTestSaverWnd* m_pWnd = nullptr;
+    HWND m_hWnd = nullptr;
+    HWND m_hParent = nullptr;
+};
+
+struct Input
+{
+    UINT m_nMsg;
+    WPARAM m_wParam;
+};
+
+const Input kClosingInput[] = {
+    {WM_LBUTTONDOWN, MK_LBUTTON}, {WM_MBUTTONDOWN, MK_MBUTTON}, {WM_RBUTTONDOWN, MK_RBUTTON},
+    {WM_KEYDOWN, 'A'}, {WM_KEYDOWN, VK_SHIFT}, {WM_KEYDOWN, VK_CONTROL},
+    {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, VK_F10}, {WM_ACTIVATEAPP, FALSE},
+};
+
+const Input kHarmlessInput[] = {
+    {WM_LBUTTONUP, 0}, {WM_RBUTTONUP, 0}, {WM_MBUTTONUP, 0}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120)},
+    {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}, {WM_ACTIVATEAPP, TRUE}, {WM_SYSCOMMAND, SC_SCREENSAVE},
+    {WM_SYSCOMMAND, SC_NEXTWINDOW}, {WM_SYSCOMMAND, SC_PREVWINDOW}, {WM_SHOWWINDOW, FALSE},
+};
+
+void SetUsePassword(const void* pValue, DWORD nSize, DWORD nType)
+{
+    HKEY hKey = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                    nullptr);
+    if (pValue != nullptr)
+        RegSetValueExA(hKey, "ScreenSaveUsePassword", 0, nType, static_cast<const BYTE*>(pValue), nSize);
+    else
+        RegDeleteValueA(hKey, "ScreenSaveUsePassword");
+    RegCloseKey(hKey);
+}
+
+}  // namespace
+
+TEST(SaverWnd, FullScreenClosesOnEveryInputRow)
+{
+    for (const Input& input : kClosingInput)
+    {
+        SCOPED_TRACE(testing::Message() << std::hex << input.m_nMsg << " " << input.m_wParam);
+        SaverFixture saver(Mode::FullScreen);
+        ASSERT_TRUE(IsWindow(saver.m_hWnd));
+        EXPECT_FALSE(saver.StaysAfter(input.m_nMsg, input.m_wParam));
+        EXPECT_TRUE(saver.m_bDeleted);  // the object goes with its window
+    }
+}
+
+TEST(SaverWnd, FullScreenIgnoresReleasesWheelCharactersAndSwallowedCommands)
+{
+    SaverFixture saver(Mode::FullScreen);
+    for (const Input& input : kHarmlessInput)
+        EXPECT_TRUE(saver.StaysAfter(input.m_nMsg, input.m_wParam)) << std::hex << input.m_nMsg;
+    // Other system commands get default processing; SC_CLOSE goes through WM_CLOSE.
+    EXPECT_TRUE(saver.StaysAfter(WM_SYSCOMMAND, SC_MINIMIZE));
+    EXPECT_TRUE(IsIconic(saver.m_hWnd));
+    EXPECT_FALSE(saver.StaysAfter(WM_SYSCOMMAND, SC_CLOSE));
+}
+
+TEST(SaverWnd, CursorIsHiddenInFullScreenOnly)
+{
+    {
+        SaverFixture saver(Mode::FullScreen);
+        EXPECT_FALSE(saver.m_pWnd->m_bPreview);
+        EXPECT_EQ(GetCursor(), nullptr);
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        EXPECT_TRUE(saver.StaysAfter(WM_SHOWWINDOW, TRUE));
+        EXPECT_EQ(GetCursor(), nullptr);
+    }
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    SaverFixture preview(Mode::Preview);
+    EXPECT_TRUE(preview.m_pWnd->m_bPreview);
+    EXPECT_TRUE(preview.StaysAfter(WM_SHOWWINDOW, TRUE));
+    EXPECT_NE(GetCursor(), nullptr);
+}
+
+TEST(SaverWnd, MouseThresholdCountsFromTheReferencePoint)
+{
+    SaverFixture saver(Mode::FullScreen);
+    EXPECT_EQ(saver.m_pWnd->m_ptCursor.x, 500);
+    EXPECT_EQ(saver.m_pWnd->m_ptCursor.y, 500);
+    EXPECT_TRUE(saver.StaysAfterMoveTo(503, 501));  // d = 4
+    EXPECT_TRUE(saver.StaysAfterMoveTo(503, 500));  // 3 right
+    EXPECT_TRUE(saver.StaysAfterMoveTo(500, 500));  // and 3 back
+    EXPECT_TRUE(saver.StaysAfterMoveTo(498, 502));
+    EXPECT_FALSE(saver.StaysAfterMoveTo(503, 502));  // d = 5
+}
+
+TEST(SaverWnd, PreviewAndWindowedTestIgnoreAllInput)
+{
+    for (Mode mode : {Mode::Preview, Mode::Windowed})
+    {
+        SaverFixture saver(mode, TRUE);
+        ASSERT_TRUE(IsWindow(saver.m_hWnd));
+        for (const Input& input : kClosingInput)
+            EXPECT_TRUE(saver.StaysAfter(input.m_nMsg, input.m_wParam)) << std::hex << input.m_nMsg;
+        EXPECT_TRUE(saver.StaysAfterMoveTo(900, 900));
+        if (mode == Mode::Windowed)
+        {
+            // Closed like any window, and asking no password even on the 9x family.
+            EXPECT_FALSE(saver.StaysAfter(WM_SYSCOMMAND, SC_CLOSE));
+            EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 0);
+        }
+        else
+        {
+            DestroyWindow(saver.m_hParent);
+            saver.m_hParent = nullptr;
+            Pump();
+            EXPECT_FALSE(IsWindow(saver.m_hWnd));
+        }
+        EXPECT_TRUE(saver.m_bDeleted);
+    }
+}
+
+TEST(SaverWnd, RefusedPasswordKeepsTheSaverAndMovesTheReferencePoint)
+{
+    SaverFixture saver(Mode::FullScreen, TRUE, FALSE);
+    EXPECT_TRUE(saver.StaysAfterMoveTo(510, 500));
+    EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 1);
+    EXPECT_EQ(saver.m_pWnd->m_ptCursor.x, 510);
+    EXPECT_TRUE(saver.StaysAfterMoveTo(513, 501));
+    EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 1);
+    saver.m_platform.m_bVerdict = TRUE;
+    EXPECT_FALSE(saver.StaysAfterMoveTo(515, 500));
+    EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 2);
+}
+
+TEST(SaverWnd, NestedCloseRequestIsRefusedWithoutASecondCall)
+{
+    SaverFixture saver(Mode::FullScreen, TRUE, TRUE);
+    bool bNestedHandled = false;
+    // The service's dialog runs its own loop, in which a further close request arrives.
+    saver.m_platform.m_onVerify = [&](HWND hWnd) {
+        PostMessageW(hWnd, WM_CLOSE, 0, 0);
+        Pump();
+        bNestedHandled = IsWindow(hWnd) != FALSE;
+    };
+    EXPECT_FALSE(saver.StaysAfter(WM_KEYDOWN, 'A'));
+    EXPECT_TRUE(bNestedHandled);
+    EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 1);
+}
+
+TEST(SaverWnd, OutsideThe9xFamilyNoPasswordAndNoFlag)
+{
+    const DWORD nOne = 1;
+    SetUsePassword(&nOne, sizeof nOne, REG_DWORD);
+    {
+        SaverFixture saver(Mode::FullScreen, FALSE, FALSE);
+        EXPECT_FALSE(saver.StaysAfter(WM_KEYDOWN, 'A'));
+        EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 0);
+        EXPECT_TRUE(saver.m_platform.m_running.empty());
+    }
+    SetUsePassword(nullptr, 0, 0);
+}
+
+TEST(SaverWnd, RunningFlagFollowsThePasswordSettingOnThe9xFamily)
+{
+    struct Setting
+    {
+        const char* m_pszName;
+        std::string m_strValue;
+        DWORD m_nType;
+        bool m_bRaised;
+    };
+    const Setting settings[] = {
+        {"missing", std::string(), REG_NONE, false},
+        {"dword 1", std::string("\1\0\0\0", 4), REG_DWORD, true},
+        {"dword 0", std::string("\0\0\0\0", 4), REG_DWORD, false},
+        {"text 0", std::string("0\0", 2), REG_SZ, true},
+        {"five bytes", std::string("\1\0\0\0\0", 5), REG_BINARY, false},
+    };
+    for (const Setting& setting : settings)
+    {
+        SCOPED_TRACE(setting.m_pszName);
+        SetUsePassword(setting.m_nType == REG_NONE ? nullptr : setting.m_strValue.data(),
+                       static_cast<DWORD>(setting.m_strValue.size()), setting.m_nType);
+        for (Mode mode : {Mode::FullScreen, Mode::Preview, Mode::Windowed})
+        {
+            SaverFixture saver(mode, TRUE);
+            EXPECT_EQ(saver.m_platform.m_running, setting.m_bRaised ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
+            DestroyWindow(saver.m_hWnd);
+            Pump();
+            // Lowered when the window object goes, raised or not.
+            EXPECT_TRUE(saver.m_bDeleted);
+            ASSERT_FALSE(saver.m_platform.m_running.empty());
+            EXPECT_EQ(saver.m_platform.m_running.back(), FALSE);
+        }
+    }
+    SetUsePassword(nullptr, 0, 0);
+}
+
+TEST(SaverWnd, MissingPasswordLibraryLetsTheSaverClose)
+{
+    EXPECT_TRUE(CSaverPlatform::System().VerifyScreenSavePwd(nullptr));
+    EXPECT_FALSE(CSaverPlatform::System().IsWin9x());
+}
