@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installer from end to end in a fresh prefix: title, install with Enter, the success box,
-# the installed file and its registration, a second install, Escape; a failing install; the
+# the installed file and its registration, a second install, the About box, Escape; a failing install; the
 # 9x family's system.ini; the caption of a renamed copy. Saves screenshots of the main dialog
 # and both message boxes.
 . "$(dirname "$0")/../../scripts/lib/e2e.sh"
@@ -9,6 +9,7 @@ e2e_begin 1280x1024
 TITLE='Orvantaスクリーンセイバーインストーラー'
 SUCCESS='インストールに成功しました。'
 FAILURE='インストールに失敗しました。'
+ABOUT='installerのﾊﾞｰｼﾞｮﾝ情報'
 SYSTEM32=$WINEPREFIX/drive_c/windows/system32
 DESKTOP_KEY='HKCU\Control Panel\Desktop'
 # 8.3-valid already, so the short form is the path itself.
@@ -73,6 +74,10 @@ e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+e2e_check "system command 31 opens the About box" wndctl post "$(window_id "$TITLE")" 0x112 31 0
+e2e_check "the About box comes up" wait_until 20 has_window "$ABOUT"
+e2e_check "Enter closes it" press "$ABOUT" Return
+e2e_check "the About box is gone" wait_until 20 no_window "$ABOUT"
 leave $pid
 
 echo "# a failing install registers nothing"

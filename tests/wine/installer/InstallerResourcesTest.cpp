@@ -1,0 +1,66 @@
+// The installer's resources as the program sees them: the Shift-JIS sources arrive as the
+// intended UTF-16 texts, and the templates, pictures and manifest are where the code looks.
+#include "DisplayText.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string ResourceText(LPCSTR pszType, int nId)
+{
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(nId), pszType);
+    if (!hResource)
+        return std::string();
+    const char* pData = static_cast<const char*>(LockResource(LoadResource(nullptr, hResource)));
+    return std::string(pData, SizeofResource(nullptr, hResource));
+}
+
+std::wstring VersionString(const wchar_t* pszName)
+{
+    const HRSRC hResource = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
+    if (!hResource)
+        return std::wstring();
+    const void* pBlock = LockResource(LoadResource(nullptr, hResource));
+    void* pValue = nullptr;
+    UINT nLength = 0;
+    const std::wstring strPath = std::wstring(L"\\StringFileInfo\\041104B0\\") + pszName;
+    if (!VerQueryValueW(pBlock, strPath.c_str(), &pValue, &nLength) || nLength == 0)
+        return std::wstring();
+    return static_cast<const wchar_t*>(pValue);
+}
+
+}  // namespace
+
+TEST(InstallerResources, TextsArriveIntactFromTheShiftJisSource)
+{
+    EXPECT_EQ(LoadResourceString(101), L"installer \u306e\uff8a\uff9e\uff70\uff7c\uff9e\uff6e\uff9d\u60c5\u5831(&A)...");
+    EXPECT_EQ(LoadResourceString(57344), L"") << "no title string: the file name names the program";
+    EXPECT_EQ(VersionString(L"FileDescription"), L"installer MFC \uff71\uff8c\uff9f\uff98\uff79\uff70\uff7c\uff6e\uff9d");
+    EXPECT_EQ(VersionString(L"OriginalFilename"), L"installer.EXE");
+    EXPECT_NE(VersionString(L"LegalCopyright"), L"");
+    EXPECT_NE(VersionString(L"Comments").find(L"CC BY 4.0"), std::wstring::npos);
+}
+
+TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
+{
+    for (int nId : {100, 102, 103})
+        EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(5)), nullptr) << nId;
+    const HBITMAP hBitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(129),
+                                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(hBitmap, nullptr);
+    BITMAP bitmap{};
+    GetObjectW(hBitmap, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 400);
+    EXPECT_EQ(bitmap.bmHeight, 300);
+    EXPECT_EQ(bitmap.bmBitsPixel, 24);
+    DeleteObject(hBitmap);
+    EXPECT_NE(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128)), nullptr);
+
+    const std::string strManifest = ResourceText(MAKEINTRESOURCEA(24), 1);
+    EXPECT_NE(strManifest.find("level=\"requireAdministrator\""), std::string::npos);
+    EXPECT_NE(strManifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_EQ(strManifest.find("dpiAware"), std::string::npos);
+}
