@@ -2,28 +2,14 @@
 // temporary file, the replace) into a folder. Prints the median time of 21 runs in ms; the
 // script sets it against unzip in the same run.
 //   install-bench ZIP DIR   (Wine maps Z: to the Unix root)
+#include "BenchTiming.h"
 #include "InstallerApp.h"
 
-#include <windows.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-namespace {
-
-double Seconds()
-{
-    LARGE_INTEGER n, f;
-    QueryPerformanceCounter(&n);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(n.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -39,7 +25,6 @@ int main(int argc, char** argv)
             return 1;
         times.push_back(Seconds() - t);
     }
-    std::sort(times.begin(), times.end());
-    printf("%.3f\n", times[times.size() / 2] * 1e3);
+    printf("%.3f\n", Median(times) * 1e3);
     return 0;
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+// Wall-clock seconds from the performance counter.
+inline double Seconds()
+{
+    LARGE_INTEGER n, f;
+    QueryPerformanceCounter(&n);
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(n.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+inline double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
