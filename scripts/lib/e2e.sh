@@ -85,3 +85,42 @@ pixel() {
   import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
+
+# The display as a PNG file, for several region checks on one moment.
+capture() {             # capture FILE
+  import -display "$DISPLAY" -window root "$1"
+}
+
+# region_max FILE X Y W H: the largest channel value (0-255) in the region.
+region_max() {
+  /usr/bin/convert "$1" -crop "$4x$5+$2+$3" +repage -format '%[fx:int(255*maxima)]' info:
+}
+
+# region_lit FILE X Y W H: the share (0-100) of the region's pixels that are not black.
+region_lit() {
+  /usr/bin/convert "$1" -crop "$4x$5+$2+$3" +repage -separate -evaluate-sequence max -threshold 0 \
+    -format '%[fx:int(100*mean+0.5)]' info:
+}
+
+# region_like FILE X Y W H PICTURE: RMSE (0-100) between the region and PICTURE, both
+# scaled down to 64 x 48, which tells the photographs apart while forgiving the scaling filter.
+region_like() {
+  local a b
+  a=$(mktemp --suffix=.png) b=$(mktemp --suffix=.png)
+  /usr/bin/convert "$1" -crop "$4x$5+$2+$3" +repage -resize '64x48!' "$a"
+  /usr/bin/convert "$6" -resize '64x48!' "$b"
+  compare -metric RMSE "$a" "$b" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' | awk '{ print int($1 * 100 + 0.5) }'
+  rm -f "$a" "$b"
+}
+
+# stays_for SECONDS command...: the command keeps succeeding for the whole period. Used only
+# where a check is that something does not happen.
+stays_for() {
+  local deadline=$((SECONDS + $1)); shift
+  while [ $SECONDS -lt $deadline ]; do
+    "$@" || return 1
+    sleep 0.1
+  done
+}
+
+process_alive() { kill -0 "$1" 2>/dev/null; }

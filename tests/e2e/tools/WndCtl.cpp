@@ -5,6 +5,8 @@
 //   wndctl post HWND MSG WPARAM LPARAM
 //   wndctl send HWND MSG WPARAM LPARAM   prints the result
 //   wndctl rect HWND                  window rectangle and client size
+//   wndctl info HWND                  owner, enabled, visible, class
+//   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 #include <windows.h>
 
 #include <cstdio>
@@ -92,6 +94,25 @@ int wmain(int argc, wchar_t** argv)
         printf("%ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom, rcClient.right, rcClient.bottom);
         return 0;
     }
-    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect HWND\n");
+    if (argc == 3 && wcscmp(argv[1], L"info") == 0) {
+        const HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
+        if (!IsWindow(hWnd))
+            return 1;
+        printf("%llu\t%d\t%d\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetWindow(hWnd, GW_OWNER))),
+               IsWindowEnabled(hWnd) ? 1 : 0, IsWindowVisible(hWnd) ? 1 : 0, ClassOf(hWnd).c_str());
+        return 0;
+    }
+    if (argc == 4 && wcscmp(argv[1], L"child") == 0) {
+        const HWND hParent = reinterpret_cast<HWND>(Number(argv[2]));
+        const std::string strPrefix = ToUtf8(argv[3]);
+        for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+            if (ClassOf(hChild).compare(0, strPrefix.size(), strPrefix) == 0) {
+                printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hChild)));
+                return 0;
+            }
+        }
+        return 1;
+    }
+    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT CLASS-PREFIX\n");
     return 2;
 }
