@@ -270,3 +270,16 @@ TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParameters)
         Sleep(50);
     EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
 }
+
+TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
+{
+    char szWindows[MAX_PATH];
+    const std::string strIni = std::string(szWindows, GetWindowsDirectoryA(szWindows, MAX_PATH)) + "\\system.ini";
+    const std::string strAside = strIni + ".aside";
+    // A folder where system.ini should be: the profile write must fail.
+    ASSERT_TRUE(MoveFileA(strIni.c_str(), strAside.c_str()));
+    CreateDirectoryA(strIni.c_str(), nullptr);
+    EXPECT_EQ(CInstallerApp::WriteRegistration(RegistrationStore::SystemIni, "C:\\X.SCR"), 1);
+    RemoveDirectoryA(strIni.c_str());
+    EXPECT_TRUE(MoveFileA(strAside.c_str(), strIni.c_str()));
+}
