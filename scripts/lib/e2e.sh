@@ -68,6 +68,12 @@ wait_window() {
   window_id "$1"
 }
 
+# focus TITLE-REGEX: gives the window the keyboard focus. Keys are then sent on their own:
+# a key sent to a window that closes on it fails with BadWindow.
+focus() {
+  timeout 20 xdotool search --sync --onlyvisible --name "$1" windowfocus --sync >/dev/null
+}
+
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # wait_exit PID [SECONDS]: waits for a process we started and returns its exit code.

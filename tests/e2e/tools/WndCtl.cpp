@@ -7,6 +7,7 @@
 //   wndctl rect HWND                  window rectangle and client size
 //   wndctl info HWND                  owner, enabled, visible, class
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
+//   wndctl foreground                 the foreground window
 #include <windows.h>
 
 #include <cstdio>
@@ -94,6 +95,10 @@ int wmain(int argc, wchar_t** argv)
         printf("%ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom, rcClient.right, rcClient.bottom);
         return 0;
     }
+    if (argc == 2 && wcscmp(argv[1], L"foreground") == 0) {
+        printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
+        return 0;
+    }
     if (argc == 3 && wcscmp(argv[1], L"info") == 0) {
         const HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
         if (!IsWindow(hWnd))
@@ -113,6 +118,6 @@ int wmain(int argc, wchar_t** argv)
         }
         return 1;
     }
-    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT CLASS-PREFIX\n");
+    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT CLASS-PREFIX | foreground\n");
     return 2;
 }
