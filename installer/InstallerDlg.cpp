@@ -61,14 +61,14 @@ void CInstallerDlg::OnPaint()
         return;
     }
     CPaintDC dc(this);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     const int cxIcon = GetSystemMetrics(SM_CXICON);
     const int cyIcon = GetSystemMetrics(SM_CYICON);
     RECT rect;
     GetClientRect(&rect);
     const int x = (rect.right - rect.left - cxIcon + 1) / 2;
     const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
-    DrawIcon(dc.m_hDC, x, y, m_hIcon);
+    DrawIcon(dc, x, y, m_hIcon);
 }
 
 HCURSOR CInstallerDlg::OnQueryDragIcon()

@@ -43,8 +43,7 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
 
 void CSlideShowWnd::OnPaint()
 {
-    CPaintDC paint(this);
-    CDC dc(paint.m_hDC);
+    CPaintDC dc(this);
     DrawShow(&dc, TRUE);
 }
 

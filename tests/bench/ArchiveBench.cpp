@@ -1,12 +1,12 @@
 // Inflating one member through CPayloadArchive in 1024-byte reads against inflating the same
 // deflate stream in one call, in one run. Prints one table row.
 //   archive-bench FILE   (the member's bytes; Wine maps Z: to the Unix root)
+#include "BenchTiming.h"
 #include "PayloadArchive.h"
 #include "ZipBuilder.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -14,14 +14,6 @@
 #include <vector>
 
 namespace {
-
-double Seconds()
-{
-    LARGE_INTEGER n, f;
-    QueryPerformanceCounter(&n);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(n.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 size_t ThroughReader(const std::string& image)
 {
@@ -48,12 +40,6 @@ size_t InOneCall(const std::string& packed, std::string& out)
     const size_t nTotal = stream.total_out;
     inflateEnd(&stream);
     return nTotal;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST(InstallScriptParse, LineEnds)
 
 TEST(InstallScriptParse, EmptyAndDegenerateTexts)
 {
-    for (const std::string text : {std::string(), std::string("\n"), std::string("\r\n\r\n"), std::string("[")}) {
+    for (const char* text : {"", "\n", "\r\n\r\n", "["}) {
         const CInstallScript script = Parsed(text);
         EXPECT_TRUE(script.m_strExecFile.empty() && script.m_strDisplayName.empty() &&
                     script.m_strScreenSaver.empty() && script.m_files.empty());
