@@ -44,6 +44,18 @@ picture_standing() {
     [ "$(region_like "$frame" $x0 $y0 $dw $dh "$1")" -le 8 ]
 }
 
+# The first column of the middle row that is not black; -1 when the row is all black.
+first_lit_column() {
+  import -display "$DISPLAY" -window root -crop "${cw}x1+0+$((ch / 2))" -depth 8 txt:- 2>/dev/null |
+    awk -F'[,:]' 'NR > 1 && $0 !~ /#000000/ { print $1; found = 1; exit } END { if (!found) print -1 }'
+}
+
+# A picture on its way in: black from the left edge to well right of its place.
+sliding() {
+  local x
+  x=$(first_lit_column) && [ "$x" -gt $((x0 + dw / 10)) ] && capture "$frame"
+}
+
 dissolving() {
   local lit
   capture "$frame" && lit=$(region_lit "$frame" $x0 $y0 $dw $dh) && [ "$lit" -ge 10 ] && [ "$lit" -le 90 ]
@@ -57,8 +69,12 @@ cp "$frame" "$shot-2-picture1.png"
 e2e_check "picture 1 is not picture 2" test "$(region_like "$frame" $x0 $y0 $dw $dh "$pics/pic2.jpg")" -gt 8
 e2e_check "a dissolve follows the hold" wait_until 15 dissolving
 cp "$frame" "$shot-3-dissolve.png"
-e2e_check "picture 2 slides in next" wait_until 10 picture_standing "$pics/pic2.jpg"
-cp "$frame" "$shot-4-picture2.png"
+e2e_check "picture 2 slides in from the right" wait_until 10 sliding
+cp "$frame" "$shot-4-slide.png"
+e2e_check "picture 2 stands after its slide" wait_until 10 picture_standing "$pics/pic2.jpg"
+cp "$frame" "$shot-5-picture2.png"
+/usr/bin/convert "$shot-3-dissolve.png" "$shot-4-slide.png" "$shot-2-picture1.png" "$shot-5-picture2.png" \
+  -resize 480x -bordercolor gray50 -border 2 +append "$shot-strip.png"
 
 xdotool mousemove 103 101
 e2e_check "a movement of 4 pixels leaves it running" stays_for 2 process_alive $saver_pid
