@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "SaverDlg.h"
 #include "SlideShowWnd.h"
+#include "SystemLibrary.h"
 
 namespace {
 
@@ -22,17 +23,14 @@ HWND WindowFromNumber(int64_t nWindow)
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));
 }
 
-// The platform's password change, bound at run time from the system directory only.
+// The platform's password change, from the system directory only.
 void ChangePassword(HWND hWnd)
 {
     using PFNPWDCHANGEPASSWORD = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
-    const HMODULE hMpr = LoadLibraryExW(L"MPR.DLL", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!hMpr)
-        return;
-    const FARPROC pfn = GetProcAddress(hMpr, "PwdChangePasswordA");
-    if (pfn)
-        reinterpret_cast<PFNPWDCHANGEPASSWORD>(reinterpret_cast<void*>(pfn))("SCRSAVE", hWnd, 0, nullptr);
-    FreeLibrary(hMpr);
+    const CLibrary library = LoadSystemLibrary("MPR.DLL");
+    const auto pfnChange = GetLibraryProc<PFNPWDCHANGEPASSWORD>(library, "PwdChangePasswordA");
+    if (pfnChange)
+        pfnChange("SCRSAVE", hWnd, 0, nullptr);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "SaverPlatform.h"
 
-#include "ScopedHandle.h"
-
-#include <string>
+#include "SystemLibrary.h"
 
 BOOL CSaverPlatform::IsWin9x()
 {
@@ -13,20 +11,11 @@ BOOL CSaverPlatform::IsWin9x()
 
 BOOL CSaverPlatform::VerifyScreenSavePwd(HWND hWnd)
 {
-    char szSystemDir[MAX_PATH];
-    const UINT nLength = ::GetSystemDirectoryA(szSystemDir, MAX_PATH);
-    if (nLength == 0 || nLength >= MAX_PATH)
-        return TRUE;
-    // Only the system's own copy: never one found beside the program or on the path.
-    const std::string strPath = std::string(szSystemDir, nLength) + "\\PASSWORD.CPL";
-    const CLibrary library(::LoadLibraryA(strPath.c_str()));
-    if (!library)
-        return TRUE;
     using PFNVERIFY = BOOL(WINAPI*)(HWND);
-    const FARPROC pfn = ::GetProcAddress(library.Get(), "VerifyScreenSavePwd");
-    if (pfn == nullptr)
-        return TRUE;
-    return reinterpret_cast<PFNVERIFY>(reinterpret_cast<void*>(pfn))(hWnd);
+    const CLibrary library = LoadSystemLibrary("PASSWORD.CPL");
+    const PFNVERIFY pfnVerify = GetLibraryProc<PFNVERIFY>(library, "VerifyScreenSavePwd");
+    // Without the service nothing guards the desktop, so the saver may close.
+    return pfnVerify ? pfnVerify(hWnd) : TRUE;
 }
 
 void CSaverPlatform::SetScreenSaverRunning(BOOL bRunning)

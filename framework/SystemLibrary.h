@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ScopedHandle.h"
+
+// Loads a library from the system directory by full path: never a copy found beside the
+// program or on the search path. Null when it is not there.
+CLibrary LoadSystemLibrary(const char* pszName);
+
+// An entry point of a loaded library as a function pointer of the given type, or null.
+template <typename PFN>
+PFN GetLibraryProc(const CLibrary& library, const char* pszName)
+{
+    const FARPROC pfn = library ? ::GetProcAddress(library.Get(), pszName) : nullptr;
+    return reinterpret_cast<PFN>(reinterpret_cast<void*>(pfn));
+}
