@@ -21,3 +21,24 @@ run_and_press_key() {
 e2e_check "9x, no password in use: a key ends the saver" run_and_press_key
 wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 1 /f >/dev/null 2>&1
 e2e_check "9x, password in use, no PASSWORD.CPL: the saver starts and a key ends it" run_and_press_key
+
+# A password service of ours that refuses the first close and allows the next: a refusal keeps
+# the saver, and movement is then measured from where the cursor was at the refusal.
+cp "$E2E_TOOLS/PASSWORD.CPL" "$WINEPREFIX/drive_c/windows/system32/PASSWORD.CPL"
+calls=$WINEPREFIX/drive_c/password-calls.txt
+call_count() { [ -f "$calls" ] && wc -l <"$calls" || echo 0; }
+calls_are() { [ "$(call_count)" -eq "$1" ]; }
+
+xdotool mousemove 200 200
+wine "$ORVANTA_BIN/Orvanta.scr" /s &
+pid=$!
+e2e_check "9x with a password service: the saver comes up" wait_until 20 has_saver_window
+xdotool mousemove 206 200
+e2e_check "a movement asks the password service once" wait_until 10 calls_are 1
+e2e_check "a refused close keeps the saver" stays_for 2 process_alive $pid
+e2e_check "no second call meanwhile" calls_are 1
+xdotool mousemove 209 201
+e2e_check "4 pixels from where the close was refused stays" stays_for 2 calls_are 1
+xdotool mousemove 210 201
+e2e_check "5 pixels from there asks again" wait_until 10 calls_are 2
+e2e_check "an allowed close ends the saver" wait_exit $pid 10
