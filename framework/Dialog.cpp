@@ -7,11 +7,7 @@ void DDX_Control(CDataExchange* pDX, int nIdc, CWnd& rControl)
     rControl.m_hWnd = GetDlgItem(pDX->m_pDlgWnd->m_hWnd, nIdc);
 }
 
-CDialog::CDialog(UINT nIdTemplate, CWnd* pParentWnd)
-    : m_nIdTemplate(nIdTemplate)
-    , m_pParentWnd(pParentWnd)
-{
-}
+CDialog::CDialog(UINT nIdTemplate, CWnd* pParentWnd) : m_nIdTemplate(nIdTemplate), m_pParentWnd(pParentWnd) {}
 
 INT_PTR CDialog::DoModal()
 {
@@ -52,9 +48,7 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
 void CDialog::OnOK()
 {

@@ -1,7 +1,6 @@
 #include "File.h"
 
-CFile::CFile(const std::string& strFileName, UINT nOpenFlags)
-    : m_strFileName(strFileName)
+CFile::CFile(const std::string& strFileName, UINT nOpenFlags) : m_strFileName(strFileName)
 {
     const DWORD nAccess = (nOpenFlags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
     const DWORD nCreation = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;

@@ -126,10 +126,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc
     return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
-CMemoryDC::CMemoryDC(HDC hCompatibleDC)
-    : CDC(::CreateCompatibleDC(hCompatibleDC))
-{
-}
+CMemoryDC::CMemoryDC(HDC hCompatibleDC) : CDC(::CreateCompatibleDC(hCompatibleDC)) {}
 
 CMemoryDC::~CMemoryDC()
 {
@@ -137,11 +134,7 @@ CMemoryDC::~CMemoryDC()
         ::DeleteDC(m_hDC);
 }
 
-CClientDC::CClientDC(HWND hWnd)
-    : CDC(hWnd != nullptr ? ::GetDC(hWnd) : nullptr)
-    , m_hWnd(hWnd)
-{
-}
+CClientDC::CClientDC(HWND hWnd) : CDC(hWnd != nullptr ? ::GetDC(hWnd) : nullptr), m_hWnd(hWnd) {}
 
 CClientDC::~CClientDC()
 {

@@ -15,10 +15,7 @@ public:
         return AppendMenuW(m_hMenu, nFlags, nIdNewItem, strNewItem.empty() ? nullptr : strNewItem.c_str());
     }
 
-    UINT EnableMenuItem(UINT nIdEnableItem, UINT nEnable)
-    {
-        return ::EnableMenuItem(m_hMenu, nIdEnableItem, nEnable);
-    }
+    UINT EnableMenuItem(UINT nIdEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIdEnableItem, nEnable); }
 
     HMENU m_hMenu;
 };

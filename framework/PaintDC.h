@@ -7,11 +7,7 @@
 class CPaintDC : public CDC
 {
 public:
-    explicit CPaintDC(CWnd* pWnd)
-        : m_hWnd(pWnd->m_hWnd)
-    {
-        m_hDC = BeginPaint(m_hWnd, &m_ps);
-    }
+    explicit CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = BeginPaint(m_hWnd, &m_ps); }
     ~CPaintDC() { EndPaint(m_hWnd, &m_ps); }
 
 private:

@@ -30,9 +30,7 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
-CWinApp::CWinApp()
-    : m_hInstance(GetModuleHandleW(nullptr))
-    , m_strAppName(LoadResourceString(kIdsAppTitle))
+CWinApp::CWinApp() : m_hInstance(GetModuleHandleW(nullptr)), m_strAppName(LoadResourceString(kIdsAppTitle))
 {
     if (m_strAppName.empty())
         m_strAppName = ModuleStem();

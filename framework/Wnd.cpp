@@ -141,9 +141,7 @@ HCURSOR CWnd::OnQueryDragIcon()
     return reinterpret_cast<HCURSOR>(Default());
 }
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}
 
 void CWnd::CenterWindow()
 {
@@ -201,8 +199,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR p
 std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrush, HICON hIcon)
 {
     wchar_t szName[96];
-    swprintf(szName, sizeof szName / sizeof szName[0], L"OrvWnd:%x:%p:%p:%p", nClassStyle,
-             static_cast<void*>(hCursor), static_cast<void*>(hBrush), static_cast<void*>(hIcon));
+    swprintf(szName, sizeof szName / sizeof szName[0], L"OrvWnd:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor),
+             static_cast<void*>(hBrush), static_cast<void*>(hIcon));
     const HINSTANCE hInstance = GetModuleHandleW(nullptr);
     WNDCLASSW wc{};
     if (!GetClassInfoW(hInstance, szName, &wc)) {

@@ -9,7 +9,7 @@ const uint32_t kPlatformWin32Windows = 1;  // VER_PLATFORM_WIN32_WINDOWS: 95, 98
 RegistrationStore ChooseRegistrationStore(bool bVersionKnown, uint32_t nPlatformId)
 {
     return bVersionKnown && nPlatformId == kPlatformWin32Windows ? RegistrationStore::SystemIni
-                                                                  : RegistrationStore::Registry;
+                                                                 : RegistrationStore::Registry;
 }
 
 int ProgressPosition(size_t nIndex, size_t nCount)

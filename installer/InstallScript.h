@@ -33,7 +33,12 @@ public:
     static void ExpandMacros(std::string& text, const std::string& strSystemDir);
 
 private:
-    enum class Section { None, Config, Files };
+    enum class Section
+    {
+        None,
+        Config,
+        Files
+    };
 
     void ParseLine(const std::string& line, Section& section);
     void ParseConfigLine(const std::string& line);

@@ -69,9 +69,9 @@ int WriteRegistryValue(const std::string& strValue)
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
         return 1;
     const CRegistryKey key(hKey);
-    const LONG nResult = RegSetValueExA(key.Get(), "SCRNSAVE.EXE", 0, REG_SZ,
-                                        reinterpret_cast<const BYTE*>(strValue.c_str()),
-                                        static_cast<DWORD>(strValue.size() + 1));
+    const LONG nResult =
+        RegSetValueExA(key.Get(), "SCRNSAVE.EXE", 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+                       static_cast<DWORD>(strValue.size() + 1));
     return nResult == ERROR_SUCCESS ? 0 : 1;
 }
 
@@ -134,6 +134,5 @@ void CInstallerApp::LaunchExecFile()
     if (m_script.m_strExecFile.empty())
         return;
     const ExecCommand command = SplitExecFile(m_script.m_strExecFile);
-    ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr,
-                  SW_SHOWNA);
+    ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
 }

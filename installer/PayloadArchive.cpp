@@ -16,8 +16,8 @@ uint16_t ReadU16(const uint8_t* p)
 
 uint32_t ReadU32(const uint8_t* p)
 {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+           static_cast<uint32_t>(p[3]) << 24;
 }
 
 bool IsLocalHeader(const uint8_t* p)
@@ -111,6 +111,6 @@ unsigned CPayloadArchive::Read(void* pBuffer, unsigned nSize)
 void CPayloadArchive::CheckEnd()
 {
     const uint16_t nFlags = ReadU16(m_pMember + 6);
-    m_bComplete = (nFlags & kFlagDataDescriptor) ||
-                  (m_nCrc == ReadU32(m_pMember + 14) && m_nOut == ReadU32(m_pMember + 22));
+    m_bComplete =
+        (nFlags & kFlagDataDescriptor) || (m_nCrc == ReadU32(m_pMember + 14) && m_nOut == ReadU32(m_pMember + 22));
 }

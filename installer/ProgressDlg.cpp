@@ -21,10 +21,7 @@ const char kFailureText[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x8
 
 }  // namespace
 
-CProgressDlg::CProgressDlg(CWnd* pParent)
-    : CDialog(kIdTemplate, pParent)
-{
-}
+CProgressDlg::CProgressDlg(CWnd* pParent) : CDialog(kIdTemplate, pParent) {}
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -63,10 +60,6 @@ void CProgressDlg::OnTimer(UINT_PTR)
     Default();
 }
 
-void CProgressDlg::OnOK()
-{
-}
+void CProgressDlg::OnOK() {}
 
-void CProgressDlg::OnCancel()
-{
-}
+void CProgressDlg::OnCancel() {}

@@ -16,8 +16,7 @@ int64_t Distance(SaverPoint ptA, SaverPoint ptB)
 
 SaverAction DecideSysCommand(uintptr_t wParam)
 {
-    switch (wParam & kCommandMask)
-    {
+    switch (wParam & kCommandMask) {
     case kNextWindow:
     case kPrevWindow:
     case kScreenSave:
@@ -29,13 +28,12 @@ SaverAction DecideSysCommand(uintptr_t wParam)
 
 }  // namespace
 
-SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x,
-                              SaverPoint ptReference, SaverPoint ptCursor)
+SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
+                              SaverPoint ptCursor)
 {
     if (bPreview)
         return ACTION_DEFAULT;
-    switch (nMessage)
-    {
+    switch (nMessage) {
     case SaverMessage::kClose:
         return bWin9x ? ACTION_VERIFY_PASSWORD : ACTION_DEFAULT;
     case SaverMessage::kActivateApp:

@@ -38,5 +38,5 @@ constexpr int64_t kMouseSlack = 4;
 
 // ptReference: where the cursor was at creation or at the last refused close; ptCursor: where
 // it is now (only looked at for a mouse movement).
-SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x,
-                              SaverPoint ptReference, SaverPoint ptCursor);
+SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
+                              SaverPoint ptCursor);

@@ -4,10 +4,8 @@ namespace {
 
 const char* SkipProgramName(const char* p)
 {
-    while (*p != '\0' && *p != ' ')
-    {
-        if (*p++ == '"')
-        {
+    while (*p != '\0' && *p != ' ') {
+        if (*p++ == '"') {
             while (*p != '\0' && *p != '"')
                 ++p;
             if (*p == '"')
@@ -24,8 +22,7 @@ bool IsAtoiSpace(char c)
 
 SaverMode ModeOfLetter(char cLetter)
 {
-    switch (cLetter)
-    {
+    switch (cLetter) {
     case 'a':
         return MODE_CHANGE_PASSWORD;
     case 'c':

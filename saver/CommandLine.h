@@ -4,12 +4,12 @@
 
 enum SaverMode
 {
-    MODE_CONFIG_UNOWNED,  // no switch: settings dialog without owner
-    MODE_CONFIG,          // c: settings dialog owned by the foreground window
-    MODE_SAVER,           // s, or p: the picture window; full screen when m_nWindow is 0
-    MODE_WINDOWED,        // l: the 800 x 600 test window
-    MODE_CHANGE_PASSWORD, // a: the platform's password change, owned by m_nWindow
-    MODE_NONE,            // an unknown switch: nothing is created
+    MODE_CONFIG_UNOWNED,   // no switch: settings dialog without owner
+    MODE_CONFIG,           // c: settings dialog owned by the foreground window
+    MODE_SAVER,            // s, or p: the picture window; full screen when m_nWindow is 0
+    MODE_WINDOWED,         // l: the 800 x 600 test window
+    MODE_CHANGE_PASSWORD,  // a: the platform's password change, owned by m_nWindow
+    MODE_NONE,             // an unknown switch: nothing is created
 };
 
 struct SaverCommand

@@ -3,17 +3,14 @@
 void AddPatternCell(PatternRows& wPattern, const RandomSource& random)
 {
     const int nFirst = random() & 7;
-    for (int i = 0; i < 8; ++i)
-    {
+    for (int i = 0; i < 8; ++i) {
         uint16_t& wRow = wPattern[(nFirst + i) & 7];
         // Only the low byte counts, so a row with stray upper bits cannot keep the search going.
         if ((wRow & kFullPatternRow) == kFullPatternRow)
             continue;
-        for (;;)
-        {
+        for (;;) {
             const uint16_t wBit = static_cast<uint16_t>(1u << (random() & 7));
-            if ((wRow & wBit) == 0)
-            {
+            if ((wRow & wBit) == 0) {
                 wRow = static_cast<uint16_t>(wRow | wBit);
                 return;
             }

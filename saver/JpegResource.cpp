@@ -38,8 +38,7 @@ IStream* CreateResourceStream(HMODULE hModule, UINT nId)
     if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &pStream)))
         return nullptr;
     const LARGE_INTEGER start{};
-    if (FAILED(pStream->Write(pBytes, nSize, nullptr)) || FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr)))
-    {
+    if (FAILED(pStream->Write(pBytes, nSize, nullptr)) || FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr))) {
         pStream->Release();
         return nullptr;
     }

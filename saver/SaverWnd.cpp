@@ -22,11 +22,7 @@ POINT CursorNow()
 
 }  // namespace
 
-CSaverWnd::CSaverWnd(CSaverPlatform& platform)
-    : m_bWin9x(platform.IsWin9x())
-    , m_platform(platform)
-{
-}
+CSaverWnd::CSaverWnd(CSaverPlatform& platform) : m_bWin9x(platform.IsWin9x()), m_platform(platform) {}
 
 CSaverWnd::~CSaverWnd()
 {
@@ -35,8 +31,7 @@ CSaverWnd::~CSaverWnd()
 
 LRESULT CSaverWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    switch (nMsg)
-    {
+    switch (nMsg) {
     case WM_CREATE:
         return OnCreate(reinterpret_cast<LPCREATESTRUCTW>(lParam));
     case WM_CLOSE:
@@ -77,8 +72,7 @@ int CSaverWnd::OnCreate(LPCREATESTRUCTW)
 
 void CSaverWnd::OnClose()
 {
-    if (DecideSaverAction(WM_CLOSE, 0, m_bPreview, m_bWin9x, {}, {}) != ACTION_VERIFY_PASSWORD || VerifyPassword())
-    {
+    if (DecideSaverAction(WM_CLOSE, 0, m_bPreview, m_bWin9x, {}, {}) != ACTION_VERIFY_PASSWORD || VerifyPassword()) {
         Default();
         return;
     }
@@ -101,8 +95,7 @@ LRESULT CSaverWnd::OnInput(UINT nMsg, WPARAM wParam)
 {
     // Only a movement needs to know where the cursor is; the message's own position is not used.
     const POINT ptNow = nMsg == WM_MOUSEMOVE ? CursorNow() : m_ptCursor;
-    switch (DecideSaverAction(nMsg, wParam, m_bPreview, m_bWin9x, ToSaverPoint(m_ptCursor), ToSaverPoint(ptNow)))
-    {
+    switch (DecideSaverAction(nMsg, wParam, m_bPreview, m_bWin9x, ToSaverPoint(m_ptCursor), ToSaverPoint(ptNow))) {
     case ACTION_POST_CLOSE:
         PostCloseRequest();
         return 0;

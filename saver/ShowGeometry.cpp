@@ -19,8 +19,7 @@ ShowGeometry ComputeGeometry(int nClientWidth, int nClientHeight, int nPictureWi
     ShowGeometry geometry{};
     geometry.m_nWidth = nClientWidth;
     geometry.m_nHeight = MulDivTruncate(nClientWidth, nH, nW);
-    if (geometry.m_nHeight > nClientHeight)
-    {
+    if (geometry.m_nHeight > nClientHeight) {
         geometry.m_nHeight = nClientHeight;
         geometry.m_nWidth = MulDivTruncate(nClientHeight, nW, nH);
     }

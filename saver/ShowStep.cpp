@@ -9,8 +9,7 @@ ShowStepResult StepDissolve(ShowState& state, const RandomSource& random)
     AddPatternCell(state.m_wPattern, random);
     result.m_bDraw = true;
     result.m_frame = state;
-    if (++state.m_nStep > kDissolveLastStep)
-    {
+    if (++state.m_nStep > kDissolveLastStep) {
         state.m_nPicture = state.m_nPicture >= 0 && state.m_nPicture < kShowPictures - 1 ? state.m_nPicture + 1 : 0;
         state.m_nStep = 0;
         state.m_nPhase = PHASE_SLIDE_IN;
@@ -24,8 +23,7 @@ ShowStepResult StepSlideIn(ShowState& state)
     ShowStepResult result;
     result.m_bDraw = true;
     result.m_frame = state;
-    if (++state.m_nStep > kSlideLastStep)
-    {
+    if (++state.m_nStep > kSlideLastStep) {
         state.m_nStep = 0;
         state.m_nPhase = PHASE_HOLD;
         result.m_nPeriod = kHoldPeriod;
@@ -47,8 +45,7 @@ ShowStepResult StepHold(ShowState& state)
 
 ShowStepResult StepShow(ShowState& state, const RandomSource& random)
 {
-    switch (state.m_nPhase)
-    {
+    switch (state.m_nPhase) {
     case PHASE_SLIDE_IN:
         return StepSlideIn(state);
     case PHASE_HOLD:

@@ -10,10 +10,10 @@ enum ShowPhase
 };
 
 constexpr int kShowPictures = 4;
-constexpr int kStepPeriod = 50;      // ms, slide and dissolve
-constexpr int kHoldPeriod = 10000;   // ms
-constexpr int kSlideLastStep = 10;   // 11 steps
-constexpr int kDissolveLastStep = 32; // 33 steps
+constexpr int kStepPeriod = 50;        // ms, slide and dissolve
+constexpr int kHoldPeriod = 10000;     // ms
+constexpr int kSlideLastStep = 10;     // 11 steps
+constexpr int kDissolveLastStep = 32;  // 33 steps
 
 // What the show is at: the window keeps one of these, a draw reads one.
 struct ShowState
@@ -30,9 +30,9 @@ struct ShowState
 struct ShowStepResult
 {
     bool m_bDraw = false;
-    ShowState m_frame;          // the state the draw shows
+    ShowState m_frame;  // the state the draw shows
     bool m_bLoadPicture = false;
-    int m_nPeriod = 0;          // new period in ms; 0 keeps the timer as it runs
+    int m_nPeriod = 0;  // new period in ms; 0 keeps the timer as it runs
 };
 
 // One timer step. Time enters only through the caller's timer: the step takes no clock.

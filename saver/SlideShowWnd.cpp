@@ -12,10 +12,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 }  // namespace
 
-CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform)
-    : CSaverWnd(platform)
-{
-}
+CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform) : CSaverWnd(platform) {}
 
 int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 {
@@ -28,8 +25,7 @@ int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 void CSlideShowWnd::OnTimer(UINT_PTR)
 {
     const ShowStepResult step = StepShow(m_show, std::rand);
-    if (step.m_bDraw)
-    {
+    if (step.m_bDraw) {
         CClientDC dc(m_hWnd);
         if (dc.GetSafeHdc() != nullptr)
             DrawFrame(dc, step.m_frame, FALSE);
@@ -61,10 +57,8 @@ void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
     const int ch = rcClient.bottom;
     const SIZE sizePicture = m_bmpPicture.GetSize();
     const ShowGeometry geometry = ComputeGeometry(cw, ch, sizePicture.cx, sizePicture.cy);
-    switch (frame.m_nPhase)
-    {
-    case PHASE_SLIDE_IN:
-    {
+    switch (frame.m_nPhase) {
+    case PHASE_SLIDE_IN: {
         const int x = ComputeSlideLeft(geometry, cw, frame.m_nStep);
         // A timer step finds the left of the picture black already: the dissolve made it so.
         if (bRepaint)
@@ -79,8 +73,7 @@ void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
         DrawPicture(dc, geometry, geometry.m_nLeft);
         break;
     default:
-        if (bRepaint)
-        {
+        if (bRepaint) {
             if (m_bmpPicture.GetSafeHandle() != nullptr)
                 DrawPicture(dc, geometry, geometry.m_nLeft);
             FillBands(dc, geometry, geometry.m_nLeft, cw, ch);
@@ -101,13 +94,11 @@ void CSlideShowWnd::DrawPicture(CDC& dc, const ShowGeometry& geometry, int x)
     if (geometry.m_nWidth <= 0 || geometry.m_nHeight <= 0)
         return;
     // A picture that could not be decoded keeps its turn black.
-    if (m_bmpPicture.GetSafeHandle() == nullptr)
-    {
+    if (m_bmpPicture.GetSafeHandle() == nullptr) {
         dc.FillSolidRect(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, kBlack);
         return;
     }
-    if (PrepareScaled(dc, geometry))
-    {
+    if (PrepareScaled(dc, geometry)) {
         const CBitmap& bmpSource = m_bmpScaled.GetSafeHandle() != nullptr ? m_bmpScaled : m_bmpPicture;
         CMemoryDC dcSource(dc);
         dcSource.SelectObject(bmpSource);
@@ -127,8 +118,7 @@ void CSlideShowWnd::DrawPicture(CDC& dc, const ShowGeometry& geometry, int x)
 BOOL CSlideShowWnd::PrepareScaled(CDC& dc, const ShowGeometry& geometry)
 {
     const SIZE sizePicture = m_bmpPicture.GetSize();
-    if (sizePicture.cx == geometry.m_nWidth && sizePicture.cy == geometry.m_nHeight)
-    {
+    if (sizePicture.cx == geometry.m_nWidth && sizePicture.cy == geometry.m_nHeight) {
         // Drawn at its own size: the picture itself is the source.
         m_bmpScaled.DeleteObject();
         return TRUE;

@@ -68,7 +68,8 @@ int main(int argc, char** argv)
         whole.push_back(Seconds() - t);
     }
     const double r = Median(reader), w = Median(whole);
-    printf("| inflate %.2f MB member, 1024-byte reads vs one call (median of 31) | %.2f ms | %.2f ms | %.3f | <= 1.1 |\n",
-           data.size() / 1e6, r * 1e3, w * 1e3, r / w);
+    printf(
+        "| inflate %.2f MB member, 1024-byte reads vs one call (median of 31) | %.2f ms | %.2f ms | %.3f | <= 1.1 |\n",
+        data.size() / 1e6, r * 1e3, w * 1e3, r / w);
     return 0;
 }

@@ -61,8 +61,7 @@ std::vector<double> TimeStretches(HWND hWnd, int nWidth, int nHeight, int nCount
     HGDIOBJ hOld = SelectObject(hSource, hPicture);
     const ShowGeometry g = ComputeGeometry(nWidth, nHeight, 1024, 768);
     std::vector<double> times;
-    for (int i = 0; i < nCount; ++i)
-    {
+    for (int i = 0; i < nCount; ++i) {
         const int x = ComputeSlideLeft(g, nWidth, i % 11);
         const double t = Milliseconds();
         SetStretchBltMode(hWindow, HALFTONE);
@@ -81,8 +80,7 @@ std::vector<double> TimeStretches(HWND hWnd, int nWidth, int nHeight, int nCount
 int BenchDecode()
 {
     std::vector<double> times;
-    for (int i = 0; i < 21; ++i)
-    {
+    for (int i = 0; i < 21; ++i) {
         const double t = Milliseconds();
         HBITMAP hBitmap = LoadJpegResource(nullptr, 1);
         times.push_back(Milliseconds() - t);
@@ -108,8 +106,7 @@ int BenchSteps()
     // Three whole cycles of four pictures, step by step as the timer would drive them.
     std::vector<double> slide, dissolve, ending, firstSlide;
     const int nSteps = 33 + 3 * 4 * 45;
-    for (int i = 0; i < nSteps; ++i)
-    {
+    for (int i = 0; i < nSteps; ++i) {
         const ShowState before = pShow->m_show;
         const double t = Milliseconds();
         pShow->OnTimer(1);
@@ -130,17 +127,19 @@ int BenchSteps()
     const Stats d = Summarise(dissolve);
     const Stats e = Summarise(ending);
     const Stats f = Summarise(firstSlide);
-    std::printf("| slide step at %dx%d, median / max of %zu | %.2f / %.2f ms | HALFTONE stretch per step: %.2f / %.2f ms "
-                "| %.2f | %s |\n",
-                nWidth, nHeight, slide.size(), s.m_dMedian, s.m_dMax, stretch.m_dMedian, stretch.m_dMax,
-                s.m_dMedian / stretch.m_dMedian, pszSlideGoal);
+    std::printf(
+        "| slide step at %dx%d, median / max of %zu | %.2f / %.2f ms | HALFTONE stretch per step: %.2f / %.2f ms "
+        "| %.2f | %s |\n",
+        nWidth, nHeight, slide.size(), s.m_dMedian, s.m_dMax, stretch.m_dMedian, stretch.m_dMax,
+        s.m_dMedian / stretch.m_dMedian, pszSlideGoal);
     std::printf("| dissolve step at %dx%d, median / max of %zu | %.2f / %.2f ms | HALFTONE stretch per step: %.2f ms "
                 "| %.2f | <= 2 ms |\n",
                 nWidth, nHeight, dissolve.size(), d.m_dMedian, d.m_dMax, stretch.m_dMedian,
                 d.m_dMedian / stretch.m_dMedian);
-    std::printf("| step that ends a dissolve (decode) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
-                "| %.2f | %s |\n",
-                nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
+    std::printf(
+        "| step that ends a dissolve (decode) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
+        "| %.2f | %s |\n",
+        nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
     std::printf("| first slide step (scaling once) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
                 "| %.2f | %s |\n",
                 nWidth, nHeight, firstSlide.size(), f.m_dMedian, f.m_dMax, f.m_dMax / 50.0, bHd ? "<= 50 ms" : "");

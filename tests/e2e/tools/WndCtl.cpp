@@ -18,7 +18,8 @@ namespace {
 
 std::string ToUtf8(const std::wstring& text)
 {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(n, '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
     return out;
@@ -103,7 +104,8 @@ int wmain(int argc, wchar_t** argv)
         const HWND hWnd = reinterpret_cast<HWND>(Number(argv[2]));
         if (!IsWindow(hWnd))
             return 1;
-        printf("%llu\t%d\t%d\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetWindow(hWnd, GW_OWNER))),
+        printf("%llu\t%d\t%d\t%s\n",
+               static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetWindow(hWnd, GW_OWNER))),
                IsWindowEnabled(hWnd) ? 1 : 0, IsWindowVisible(hWnd) ? 1 : 0, ClassOf(hWnd).c_str());
         return 0;
     }
@@ -118,6 +120,7 @@ int wmain(int argc, wchar_t** argv)
         }
         return 1;
     }
-    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT CLASS-PREFIX | foreground\n");
+    fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
+                    "CLASS-PREFIX | foreground\n");
     return 2;
 }

@@ -31,7 +31,8 @@ const char kStoredScript[] =
 TEST(InstallScriptParse, StoredScriptGivesTheWorkedExample)
 {
     const CInstallScript script = Parsed(kStoredScript);
-    EXPECT_EQ(script.m_strDisplayName, "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
+    EXPECT_EQ(script.m_strDisplayName,
+              "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
     EXPECT_EQ(script.m_strExecFile, "control.exe desk.cpl,,1");
     EXPECT_EQ(script.m_strScreenSaver, "$(SYSTEMDIR)Orvanta.scr");
     ASSERT_EQ(script.m_files.size(), 1u);
@@ -64,9 +65,9 @@ TEST(InstallScriptParse, HeadersMustMatchExactly)
 
 TEST(InstallScriptParse, ConfigKeysAndValues)
 {
-    const CInstallScript script = Parsed(
-        "[CONFIG]\r\nDISPLAYNAME = x\r\nEXECFILE=a=b\r\nSCRNSAVE.EXE\r\n;DISPLAYNAME=y\r\n"
-        "SCRNSAVE.EXE=first\r\nSCRNSAVE.EXE=second\r\nOTHER=z\r\n");
+    const CInstallScript script =
+        Parsed("[CONFIG]\r\nDISPLAYNAME = x\r\nEXECFILE=a=b\r\nSCRNSAVE.EXE\r\n;DISPLAYNAME=y\r\n"
+               "SCRNSAVE.EXE=first\r\nSCRNSAVE.EXE=second\r\nOTHER=z\r\n");
     EXPECT_EQ(script.m_strDisplayName, "");  // the key carries a blank and matches nothing
     EXPECT_EQ(script.m_strExecFile, "a=b");
     EXPECT_EQ(script.m_strScreenSaver, "second");
@@ -74,8 +75,7 @@ TEST(InstallScriptParse, ConfigKeysAndValues)
 
 TEST(InstallScriptParse, FilesLines)
 {
-    const CInstallScript script =
-        Parsed("[FILES]\r\nx.scr,C:\\a,b\r\nnocomma\r\n,\r\nd,d\r\nd,d\r\n");
+    const CInstallScript script = Parsed("[FILES]\r\nx.scr,C:\\a,b\r\nnocomma\r\n,\r\nd,d\r\nd,d\r\n");
     ASSERT_EQ(script.m_files.size(), 4u);
     EXPECT_EQ(script.m_files[0].m_strSource, "x.scr");
     EXPECT_EQ(script.m_files[0].m_strDestination, "C:\\a,b");
@@ -87,8 +87,8 @@ TEST(InstallScriptParse, FilesLines)
 
 TEST(InstallScriptParse, SectionsRepeatInAnyOrder)
 {
-    const CInstallScript script = Parsed(
-        "before,any\r\nEXECFILE=none\r\n[FILES]\r\na,1\r\n\r\nb,2\r\n[CONFIG]\r\nEXECFILE=e\r\nc,3\r\n[FILES]\r\nd,4\r\n");
+    const CInstallScript script = Parsed("before,any\r\nEXECFILE=none\r\n[FILES]\r\na,1\r\n\r\nb,2\r\n[CONFIG]"
+                                         "\r\nEXECFILE=e\r\nc,3\r\n[FILES]\r\nd,4\r\n");
     EXPECT_EQ(script.m_strExecFile, "e");
     ASSERT_EQ(script.m_files.size(), 3u);
     EXPECT_EQ(script.m_files[0].m_strSource, "a");
@@ -128,7 +128,8 @@ TEST(InstallScriptExpand, SystemDirectory)
 TEST(InstallScriptExpand, TrailingBackslashLooksAtTheLastByteOnly)
 {
     // "\x95\x5c" is one double-byte character whose second byte is 0x5C.
-    EXPECT_EQ(Expanded("$(SYSTEMDIR)a", "C:\\\x95\x5c"), "C:\\\x95\x5c" "a");
+    EXPECT_EQ(Expanded("$(SYSTEMDIR)a", "C:\\\x95\x5c"), "C:\\\x95\x5c"
+                                                         "a");
 }
 
 TEST(InstallScriptExpand, OtherMacrosAndDollars)

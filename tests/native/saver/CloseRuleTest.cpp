@@ -21,8 +21,7 @@ SaverAction MovedTo(int x, int y)
 TEST(CloseRule, InputPostsACloseRequestWithoutDefaultProcessing)
 {
     using namespace SaverMessage;
-    for (uint32_t nMessage : {kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown, kSysKeyDown})
-    {
+    for (uint32_t nMessage : {kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown, kSysKeyDown}) {
         SCOPED_TRACE(nMessage);
         EXPECT_EQ(Saver(nMessage), ACTION_POST_CLOSE);
         EXPECT_EQ(Saver(nMessage, 0x79, true), ACTION_POST_CLOSE);
@@ -48,9 +47,9 @@ TEST(CloseRule, SystemCommandsThatLeaveTheSaverAreSwallowed)
 {
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF040), ACTION_SWALLOW);
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF050), ACTION_SWALLOW);
-    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF14F), ACTION_SWALLOW);  // low bits masked
-    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF060), ACTION_DEFAULT);  // SC_CLOSE
-    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF100), ACTION_DEFAULT);  // SC_KEYMENU
+    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF14F), ACTION_SWALLOW);   // low bits masked
+    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF060), ACTION_DEFAULT);   // SC_CLOSE
+    EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF100), ACTION_DEFAULT);   // SC_KEYMENU
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0x1F042), ACTION_SWALLOW);  // only the mask counts
 }
 
@@ -76,9 +75,8 @@ TEST(CloseRule, MouseThresholdIsTheSumOfDistances)
 TEST(CloseRule, PreviewLeavesEverythingToDefaultProcessing)
 {
     using namespace SaverMessage;
-    for (uint32_t nMessage : {kClose, kActivateApp, kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown,
-                              kSysKeyDown, kSysCommand, kShowWindow, kMouseMove})
-    {
+    for (uint32_t nMessage : {kClose, kActivateApp, kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown, kSysKeyDown,
+                              kSysCommand, kShowWindow, kMouseMove}) {
         SCOPED_TRACE(nMessage);
         EXPECT_EQ(DecideSaverAction(nMessage, 0xF140, true, true, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);
         EXPECT_EQ(DecideSaverAction(nMessage, 0, true, false, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);

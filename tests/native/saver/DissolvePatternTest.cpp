@@ -77,8 +77,7 @@ TEST(DissolvePattern, SixtyFourCallsFillTheTileOneCellEach)
 {
     PatternRows wPattern{};
     std::srand(1);
-    for (int i = 1; i <= 64; ++i)
-    {
+    for (int i = 1; i <= 64; ++i) {
         AddPatternCell(wPattern, std::rand);
         ASSERT_EQ(CountCells(wPattern), i);
     }

@@ -26,13 +26,11 @@ std::vector<int> SlideEdges(int nClientWidth, int nClientHeight)
 TEST(ShowGeometry, TableOfClientSizes)
 {
     const GeometryRow rows[] = {
-        {1024, 768, 1024, 768, 0, 0, 0},   {800, 600, 800, 600, 0, 0, 0},
-        {1280, 1024, 1280, 960, 0, 32, 0}, {1280, 800, 1066, 800, 107, 0, 107},
-        {1366, 768, 1024, 768, 171, 0, 171}, {1920, 1080, 1440, 1080, 240, 0, 240},
+        {1024, 768, 1024, 768, 0, 0, 0},     {800, 600, 800, 600, 0, 0, 0},       {1280, 1024, 1280, 960, 0, 32, 0},
+        {1280, 800, 1066, 800, 107, 0, 107}, {1366, 768, 1024, 768, 171, 0, 171}, {1920, 1080, 1440, 1080, 240, 0, 240},
         {152, 112, 149, 112, 1, 0, 2},
     };
-    for (const GeometryRow& row : rows)
-    {
+    for (const GeometryRow& row : rows) {
         SCOPED_TRACE(testing::Message() << row.m_nClientWidth << "x" << row.m_nClientHeight);
         const ShowGeometry g = ComputeGeometry(row.m_nClientWidth, row.m_nClientHeight, 1024, 768);
         EXPECT_EQ(g.m_nWidth, row.m_nWidth);
@@ -46,8 +44,7 @@ TEST(ShowGeometry, TableOfClientSizes)
 TEST(ShowGeometry, SlideEdgesPerStep)
 {
     EXPECT_EQ(SlideEdges(1024, 768), (std::vector<int>{1024, 921, 819, 716, 614, 512, 409, 307, 204, 102, 0}));
-    EXPECT_EQ(SlideEdges(1920, 1080),
-              (std::vector<int>{1920, 1752, 1584, 1416, 1248, 1080, 912, 744, 576, 408, 240}));
+    EXPECT_EQ(SlideEdges(1920, 1080), (std::vector<int>{1920, 1752, 1584, 1416, 1248, 1080, 912, 744, 576, 408, 240}));
 }
 
 TEST(ShowGeometry, MissingPictureIsOneByOneSquare)

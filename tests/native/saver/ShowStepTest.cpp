@@ -31,18 +31,15 @@ std::vector<StepTrace> RunUntilLoads(ShowState& state, int nLoads)
 {
     std::vector<StepTrace> trace;
     int nLoaded = 0;
-    while (nLoaded < nLoads)
-    {
+    while (nLoaded < nLoads) {
         const ShowStepResult result = StepShow(state, std::rand);
         StepTrace step{-1, -1, -1, -1, result.m_nPeriod};
-        if (result.m_bDraw)
-        {
+        if (result.m_bDraw) {
             step.m_nPhase = result.m_frame.m_nPhase;
             step.m_nStep = result.m_frame.m_nStep;
             step.m_nCells = CountCells(result.m_frame.m_wPattern);
         }
-        if (result.m_bLoadPicture)
-        {
+        if (result.m_bLoadPicture) {
             step.m_nLoaded = state.m_nPicture;
             ++nLoaded;
         }
@@ -58,8 +55,7 @@ TEST(ShowStep, OpeningDissolveThenPictureOne)
     ShowState state;
     const std::vector<StepTrace> trace = RunUntilLoads(state, 1);
     ASSERT_EQ(trace.size(), 33u);
-    for (int i = 0; i < 33; ++i)
-    {
+    for (int i = 0; i < 33; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(trace[i].m_nPhase, PHASE_DISSOLVE);
         EXPECT_EQ(trace[i].m_nStep, i);
@@ -76,13 +72,11 @@ TEST(ShowStep, FullCycleSlideHoldDissolveAndPictureOrder)
     ShowState state;
     RunUntilLoads(state, 1);
     std::vector<int> pictures{state.m_nPicture};
-    for (int nCycle = 0; nCycle < 4; ++nCycle)
-    {
+    for (int nCycle = 0; nCycle < 4; ++nCycle) {
         SCOPED_TRACE(nCycle);
         const std::vector<StepTrace> trace = RunUntilLoads(state, 1);
         ASSERT_EQ(trace.size(), 11u + 1u + 33u);
-        for (int i = 0; i < 11; ++i)
-        {
+        for (int i = 0; i < 11; ++i) {
             EXPECT_EQ(trace[i].m_nPhase, PHASE_SLIDE_IN);
             EXPECT_EQ(trace[i].m_nStep, i);
             EXPECT_EQ(trace[i].m_nPeriod, i == 10 ? kHoldPeriod : 0);
@@ -90,8 +84,7 @@ TEST(ShowStep, FullCycleSlideHoldDissolveAndPictureOrder)
         // The hold: one step of 10000 ms that draws nothing and restarts the 50 ms timer.
         EXPECT_EQ(trace[11].m_nPhase, -1);
         EXPECT_EQ(trace[11].m_nPeriod, kStepPeriod);
-        for (int i = 0; i < 33; ++i)
-        {
+        for (int i = 0; i < 33; ++i) {
             EXPECT_EQ(trace[12 + i].m_nPhase, PHASE_DISSOLVE);
             EXPECT_EQ(trace[12 + i].m_nStep, i);
             EXPECT_EQ(trace[12 + i].m_nCells, i < 32 ? 2 * (i + 1) : 64);

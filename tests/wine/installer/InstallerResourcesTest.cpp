@@ -36,9 +36,11 @@ std::wstring VersionString(const wchar_t* pszName)
 
 TEST(InstallerResources, TextsArriveIntactFromTheShiftJisSource)
 {
-    EXPECT_EQ(LoadResourceString(101), L"installer \u306e\uff8a\uff9e\uff70\uff7c\uff9e\uff6e\uff9d\u60c5\u5831(&A)...");
+    EXPECT_EQ(LoadResourceString(101),
+              L"installer \u306e\uff8a\uff9e\uff70\uff7c\uff9e\uff6e\uff9d\u60c5\u5831(&A)...");
     EXPECT_EQ(LoadResourceString(57344), L"") << "no title string: the file name names the program";
-    EXPECT_EQ(VersionString(L"FileDescription"), L"installer MFC \uff71\uff8c\uff9f\uff98\uff79\uff70\uff7c\uff6e\uff9d");
+    EXPECT_EQ(VersionString(L"FileDescription"),
+              L"installer MFC \uff71\uff8c\uff9f\uff98\uff79\uff70\uff7c\uff6e\uff9d");
     EXPECT_EQ(VersionString(L"OriginalFilename"), L"installer.EXE");
     EXPECT_NE(VersionString(L"LegalCopyright"), L"");
     EXPECT_NE(VersionString(L"Comments").find(L"CC BY 4.0"), std::wstring::npos);
@@ -48,8 +50,8 @@ TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
 {
     for (int nId : {100, 102, 103})
         EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(5)), nullptr) << nId;
-    const HBITMAP hBitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(129),
-                                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const HBITMAP hBitmap = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(129), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(hBitmap, nullptr);
     BITMAP bitmap{};
     GetObjectW(hBitmap, sizeof(bitmap), &bitmap);

@@ -30,8 +30,9 @@ TEST(InstallScriptResource, StoredScriptKeepsCrLfAndShiftJis)
     const std::string text = ResourceBytes(1);
     EXPECT_EQ(text.find("\r\n"), 8u);
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
-    EXPECT_NE(text.find("DISPLAYNAME=Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("DISPLAYNAME=Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b\r\n"),
+        std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
@@ -39,7 +40,8 @@ TEST(InstallScriptResource, LoadParsesTheWorkedExample)
 {
     CInstallScript script;
     script.Load();
-    EXPECT_EQ(script.m_strDisplayName, "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
+    EXPECT_EQ(script.m_strDisplayName,
+              "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
     EXPECT_EQ(script.m_strExecFile, "control.exe desk.cpl,,1");
     EXPECT_EQ(script.m_strScreenSaver, "$(SYSTEMDIR)Orvanta.scr");
     ASSERT_EQ(script.m_files.size(), 1u);

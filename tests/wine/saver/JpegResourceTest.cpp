@@ -47,8 +47,7 @@ SIZE_T PrivateBytes()
 
 TEST(JpegResource, EachPictureDecodesTo1024x768AndLeavesItsBytesAlone)
 {
-    for (UINT nId = 1; nId <= 4; ++nId)
-    {
+    for (UINT nId = 1; nId <= 4; ++nId) {
         SCOPED_TRACE(nId);
         const std::string before = ResourceBytes(nId);
         ASSERT_GT(before.size(), 2u);
@@ -90,8 +89,7 @@ TEST(JpegResource, RepeatedLoadsDoNotGrow)
     for (int i = 0; i < 20; ++i)
         DeleteObject(LoadJpegResource(nullptr, 1 + i % 4));
     const SIZE_T nBefore = PrivateBytes();
-    for (int i = 0; i < 300; ++i)
-    {
+    for (int i = 0; i < 300; ++i) {
         HBITMAP hBitmap = LoadJpegResource(nullptr, 1 + i % 4);
         ASSERT_NE(hBitmap, nullptr);
         ASSERT_TRUE(DeleteObject(hBitmap));

@@ -50,37 +50,36 @@ void Pump()
         DispatchMessageW(&msg);
 }
 
-enum class Mode { FullScreen, Preview, Windowed };
+enum class Mode
+{
+    FullScreen,
+    Preview,
+    Windowed
+};
 
 // One saver window made as the application makes it, with the cursor resting at (500, 500).
 struct SaverFixture
 {
-    explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE)
-        : m_platform(bWin9x, bVerdict)
+    explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE) : m_platform(bWin9x, bVerdict)
     {
         SetCursorPos(500, 500);
         Pump();
         m_pWnd = new CTestSaverWnd(m_platform, m_bDeleted);
         const std::wstring strClass = AfxRegisterWndClass(0);
-        if (mode == Mode::Preview)
-        {
+        if (mode == Mode::Preview) {
             m_hParent = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
                                         nullptr, nullptr, nullptr, nullptr);
             RECT rect{};
             GetClientRect(m_hParent, &rect);
             m_pWnd->CreateEx(0, strClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, m_hParent, 0);
-        }
-        else if (mode == Mode::Windowed)
-        {
+        } else if (mode == Mode::Windowed) {
             m_pWnd->SetPreviewMode();
             m_pWnd->CreateEx(0, strClass, L"ScreenSaver", WS_VISIBLE | WS_OVERLAPPEDWINDOW, RECT{0, 0, 800, 600},
                              nullptr, 0);
-        }
-        else
-        {
+        } else {
             const RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            m_pWnd->CreateEx(WS_EX_TOPMOST, strClass, nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                             rect, nullptr, 0);
+            m_pWnd->CreateEx(WS_EX_TOPMOST, strClass, nullptr,
+                             WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, nullptr, 0);
         }
         m_hWnd = m_pWnd->m_hWnd;
         Pump();
@@ -121,15 +120,23 @@ struct Input
 };
 
 const Input kClosingInput[] = {
-    {WM_LBUTTONDOWN, MK_LBUTTON}, {WM_MBUTTONDOWN, MK_MBUTTON}, {WM_RBUTTONDOWN, MK_RBUTTON},
-    {WM_KEYDOWN, 'A'}, {WM_KEYDOWN, VK_SHIFT}, {WM_KEYDOWN, VK_CONTROL},
-    {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, VK_F10}, {WM_ACTIVATEAPP, FALSE},
+    {WM_LBUTTONDOWN, MK_LBUTTON}, {WM_MBUTTONDOWN, MK_MBUTTON}, {WM_RBUTTONDOWN, MK_RBUTTON}, {WM_KEYDOWN, 'A'},
+    {WM_KEYDOWN, VK_SHIFT},       {WM_KEYDOWN, VK_CONTROL},     {WM_SYSKEYDOWN, VK_MENU},     {WM_SYSKEYDOWN, VK_F10},
+    {WM_ACTIVATEAPP, FALSE},
 };
 
 const Input kHarmlessInput[] = {
-    {WM_LBUTTONUP, 0}, {WM_RBUTTONUP, 0}, {WM_MBUTTONUP, 0}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120)},
-    {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}, {WM_ACTIVATEAPP, TRUE}, {WM_SYSCOMMAND, SC_SCREENSAVE},
-    {WM_SYSCOMMAND, SC_NEXTWINDOW}, {WM_SYSCOMMAND, SC_PREVWINDOW}, {WM_SHOWWINDOW, FALSE},
+    {WM_LBUTTONUP, 0},
+    {WM_RBUTTONUP, 0},
+    {WM_MBUTTONUP, 0},
+    {WM_MOUSEWHEEL, MAKEWPARAM(0, 120)},
+    {WM_CHAR, 'a'},
+    {WM_KEYUP, 'A'},
+    {WM_ACTIVATEAPP, TRUE},
+    {WM_SYSCOMMAND, SC_SCREENSAVE},
+    {WM_SYSCOMMAND, SC_NEXTWINDOW},
+    {WM_SYSCOMMAND, SC_PREVWINDOW},
+    {WM_SHOWWINDOW, FALSE},
 };
 
 void SetUsePassword(const void* pValue, DWORD nSize, DWORD nType)
@@ -148,8 +155,7 @@ void SetUsePassword(const void* pValue, DWORD nSize, DWORD nType)
 
 TEST(SaverWnd, FullScreenClosesOnEveryInputRow)
 {
-    for (const Input& input : kClosingInput)
-    {
+    for (const Input& input : kClosingInput) {
         SCOPED_TRACE(testing::Message() << std::hex << input.m_nMsg << " " << input.m_wParam);
         SaverFixture saver(Mode::FullScreen);
         ASSERT_TRUE(IsWindow(saver.m_hWnd));
@@ -200,21 +206,17 @@ TEST(SaverWnd, MouseThresholdCountsFromTheReferencePoint)
 
 TEST(SaverWnd, PreviewAndWindowedTestIgnoreAllInput)
 {
-    for (Mode mode : {Mode::Preview, Mode::Windowed})
-    {
+    for (Mode mode : {Mode::Preview, Mode::Windowed}) {
         SaverFixture saver(mode, TRUE);
         ASSERT_TRUE(IsWindow(saver.m_hWnd));
         for (const Input& input : kClosingInput)
             EXPECT_TRUE(saver.StaysAfter(input.m_nMsg, input.m_wParam)) << std::hex << input.m_nMsg;
         EXPECT_TRUE(saver.StaysAfterMoveTo(900, 900));
-        if (mode == Mode::Windowed)
-        {
+        if (mode == Mode::Windowed) {
             // Closed like any window, and asking no password even on the 9x family.
             EXPECT_FALSE(saver.StaysAfter(WM_SYSCOMMAND, SC_CLOSE));
             EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 0);
-        }
-        else
-        {
+        } else {
             DestroyWindow(saver.m_hParent);
             saver.m_hParent = nullptr;
             Pump();
@@ -281,13 +283,11 @@ TEST(SaverWnd, RunningFlagFollowsThePasswordSettingOnThe9xFamily)
         {"text 0", std::string("0\0", 2), REG_SZ, true},
         {"five bytes", std::string("\1\0\0\0\0", 5), REG_BINARY, false},
     };
-    for (const Setting& setting : settings)
-    {
+    for (const Setting& setting : settings) {
         SCOPED_TRACE(setting.m_pszName);
         SetUsePassword(setting.m_nType == REG_NONE ? nullptr : setting.m_strValue.data(),
                        static_cast<DWORD>(setting.m_strValue.size()), setting.m_nType);
-        for (Mode mode : {Mode::FullScreen, Mode::Preview, Mode::Windowed})
-        {
+        for (Mode mode : {Mode::FullScreen, Mode::Preview, Mode::Windowed}) {
             SaverFixture saver(mode, TRUE);
             EXPECT_EQ(saver.m_platform.m_running, setting.m_bRaised ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
             DestroyWindow(saver.m_hWnd);

@@ -16,10 +16,7 @@ constexpr uint32_t kRgb = 0xFFFFFF;
 class CDibTarget
 {
 public:
-    CDibTarget(int nWidth, int nHeight)
-        : m_nWidth(nWidth)
-        , m_nHeight(nHeight)
-        , m_dc(CreateCompatibleDC(nullptr))
+    CDibTarget(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight), m_dc(CreateCompatibleDC(nullptr))
     {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -109,8 +106,7 @@ struct ShowFixture
         const ShowGeometry& g = m_geometry;
         int nWrong = 0;
         for (int y = 0; y < m_target.m_nHeight; ++y)
-            for (int cx = 0; cx < m_target.m_nWidth; ++cx)
-            {
+            for (int cx = 0; cx < m_target.m_nWidth; ++cx) {
                 uint32_t nExpected = before[y * m_target.m_nWidth + cx];
                 const bool bPictureRows = y >= g.m_nTop && y < g.m_nTop + g.m_nHeight;
                 const bool bPictureColumns = cx >= x && cx < x + g.m_nWidth;
@@ -145,8 +141,7 @@ int CountPatternMismatches(const std::vector<uint32_t>& pixels, const std::vecto
                            const PatternRows& wPattern, int nWidth)
 {
     int nWrong = 0;
-    for (size_t i = 0; i < pixels.size(); ++i)
-    {
+    for (size_t i = 0; i < pixels.size(); ++i) {
         const int x = static_cast<int>(i % nWidth);
         const int y = static_cast<int>(i / nWidth);
         nWrong += pixels[i] != (IsPatternCellSet(wPattern, x, y) ? 0 : before[i]);
@@ -158,8 +153,7 @@ int CountPatternMismatches(const std::vector<uint32_t>& pixels, const std::vecto
 
 TEST(SlideShowDraw, HoldPlacesThePictureBetweenBlackBands)
 {
-    for (const SIZE& size : kSizes)
-    {
+    for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
         ASSERT_NE(show.m_pShow, nullptr);
@@ -176,15 +170,13 @@ TEST(SlideShowDraw, HoldPlacesThePictureBetweenBlackBands)
 
 TEST(SlideShowDraw, EachSlideStepIsThePictureStretchedOnceAndMoved)
 {
-    for (const SIZE& size : kSizes)
-    {
+    for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
         ASSERT_NE(show.m_pShow, nullptr);
         const ShowGeometry& g = show.m_geometry;
         const std::vector<uint32_t> picture = StretchedOnce(g.m_nWidth, g.m_nHeight);
-        for (int nStep = 0; nStep <= 10; ++nStep)
-        {
+        for (int nStep = 0; nStep <= 10; ++nStep) {
             const int x = ComputeSlideLeft(g, size.cx, nStep);
             show.Set(PHASE_SLIDE_IN, nStep);
             // A timer step leaves the left of the picture alone and blackens its right.
@@ -202,8 +194,7 @@ TEST(SlideShowDraw, EachSlideStepIsThePictureStretchedOnceAndMoved)
 
 TEST(SlideShowDraw, DissolveTurnsExactlyTheSetCellsBlack)
 {
-    for (const SIZE& size : kSizes)
-    {
+    for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
         ASSERT_NE(show.m_pShow, nullptr);
@@ -251,8 +242,7 @@ TEST(SlideShowDraw, MissingPictureKeepsItsTurnBlackAndNeverDrawsNull)
     ShowFixture show(1280, 1024, true);
     ASSERT_NE(show.m_pShow, nullptr);
     EXPECT_EQ(show.m_pShow->m_bmpPicture.GetSafeHandle(), nullptr);
-    for (int nPhase : {PHASE_SLIDE_IN, PHASE_HOLD})
-    {
+    for (int nPhase : {PHASE_SLIDE_IN, PHASE_HOLD}) {
         show.m_target.Fill(kSentinel);
         show.Set(nPhase, 4);
         show.Repaint();
@@ -271,8 +261,7 @@ TEST(SlideShowDraw, MissingPictureKeepsItsTurnBlackAndNeverDrawsNull)
 
 TEST(SlideShowDraw, TimerStepsRunTheCycleInPictureOrder)
 {
-    for (bool bMissing : {false, true})
-    {
+    for (bool bMissing : {false, true}) {
         CTestSlideShow* pShow = CreateHiddenShow(152, 112, bMissing);
         ASSERT_NE(pShow, nullptr);
         // Opening dissolve, then four pictures (slide, hold, dissolve): 33 + 4 * 45 steps.
