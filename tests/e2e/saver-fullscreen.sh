@@ -3,7 +3,7 @@
 # bands, a dissolve under way, picture 2 after the next slide-in; then what ends it: a mouse
 # movement beyond 4 pixels (not 4 itself), a key, a mouse button.
 #   saver-fullscreen.sh WIDTHxHEIGHT
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+. "$(dirname "$0")/saver-lib.sh"
 size=${1:-1920x1080}
 e2e_begin "$size"
 cw=${size%x*} ch=${size#*x}
@@ -15,11 +15,6 @@ if [ $dh -gt $ch ]; then dh=$ch dw=$((ch * 1024 / 768)); fi
 x0=$(((cw - dw) / 2)) y0=$(((ch - dh) / 2))
 shot=$E2E_SHOTS/saver-$size
 frame=$(mktemp -d)/frame.png
-
-saver_window() {
-  wndctl list | awk -F'\t' '$1 !~ /^ / && $4 == 1 && $3 ~ /^OrvWnd/ { print $1; exit }'
-}
-has_saver_window() { [ -n "$(saver_window)" ]; }
 
 start_saver() {
   xdotool mousemove 100 100

@@ -2,16 +2,12 @@
 # Orvanta.scr's other run modes: the preview inside a window of ours, the settings dialog
 # (/c and no switch), the 800 x 600 test window (/l), the password change (/a), and switches
 # that make nothing (/x, a lone /, /p naming no window).
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
-e2e_begin 1024x768
+. "$(dirname "$0")/saver-lib.sh"
+size=${1:-1024x768}
+e2e_begin "$size"
 saver=$ORVANTA_BIN/Orvanta.scr
 caption='Orvantaスクリーンセーバー'
 WM_CLOSE=16 WM_SYSCOMMAND=274 SC_CLOSE=61536
-
-saver_windows() {
-  wndctl list | awk -F'\t' '$1 !~ /^ / && $3 ~ /^OrvWnd/ && $4 == 1' | wc -l
-}
-no_saver_window() { [ "$(saver_windows)" -eq 0 ]; }
 
 # --- preview: a child filling the host's client area, deaf to input, gone with its host
 coproc host { wine "$E2E_TOOLS/preview-host.exe" 152 112; }
@@ -57,7 +53,7 @@ pid=$!
 id=$(wait_window "$caption")
 e2e_check "the dialog holds OK, the picture and the credit line" \
   test "$(window_children "$id" | awk -F'\t' '{ print $2 }' | tr '\n' ' ')" = "Button Static Static "
-screenshot saver-settings
+screenshot "saver-settings-$size"
 e2e_check "without a switch the dialog has no owner" test "$(wndctl info "$id" | cut -f1)" = 0
 wndctl post "$id" $WM_CLOSE 0 0
 wait_exit $pid 10 >/dev/null
@@ -88,7 +84,7 @@ e2e_check "/l: it is 800 x 600 at the top left" test "$(wndctl rect "$id" | cut 
 focus '^ScreenSaver$' && xdotool key a
 xdotool mousemove 400 300 click 1 mousemove 500 400
 e2e_check "/l: input leaves it running" stays_for 2 process_alive $pid
-screenshot saver-windowed
+screenshot "saver-windowed-$size"
 wndctl post "$id" $WM_SYSCOMMAND $SC_CLOSE 0
 e2e_check "/l: SC_CLOSE closes it and ends the program" wait_exit $pid 10
 
