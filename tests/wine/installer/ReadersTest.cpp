@@ -36,17 +36,18 @@ TEST(InstallScriptResource, StoredScriptKeepsCrLfAndShiftJis)
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
-TEST(InstallScriptResource, LoadParsesTheWorkedExample)
+TEST(InstallScriptResource, LoadReadsTheWholeResource)
 {
-    CInstallScript script;
-    script.Load();
-    EXPECT_EQ(script.m_strDisplayName,
-              "Orvanta\x83\x58\x83\x4e\x83\x8a\x81\x5b\x83\x93\x83\x5a\x83\x43\x83\x6f\x81\x5b");
-    EXPECT_EQ(script.m_strExecFile, "control.exe desk.cpl,,1");
-    EXPECT_EQ(script.m_strScreenSaver, "$(SYSTEMDIR)Orvanta.scr");
-    ASSERT_EQ(script.m_files.size(), 1u);
-    EXPECT_EQ(script.m_files[0].m_strSource, "Orvanta.scr");
-    EXPECT_EQ(script.m_files[0].m_strDestination, "$(SYSTEMDIR)Orvanta.scr");
+    CInstallScript loaded;
+    loaded.Load();
+    const std::string text = ResourceBytes(1);
+    CInstallScript parsed;
+    parsed.Parse(text.data(), text.size());
+    EXPECT_EQ(loaded.m_strDisplayName, parsed.m_strDisplayName);
+    EXPECT_EQ(loaded.m_strExecFile, parsed.m_strExecFile);
+    EXPECT_EQ(loaded.m_strScreenSaver, parsed.m_strScreenSaver);
+    ASSERT_EQ(loaded.m_files.size(), 1u);
+    EXPECT_EQ(loaded.m_files[0].m_strDestination, "$(SYSTEMDIR)Orvanta.scr");
 }
 
 TEST(InstallScriptResource, ExpandsWithTheRealSystemDirectory)
