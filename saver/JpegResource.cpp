@@ -61,7 +61,8 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
     if (FAILED(pPicture->get_Type(&nType)) || nType != PICTYPE_BITMAP || FAILED(pPicture->get_Handle(&hHandle)) ||
         hHandle == 0)
         return nullptr;
-    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(hHandle));
+    // A 32-bit OLE handle widens to a GDI handle by sign extension, as the platform does.
+    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<LONG>(hHandle)));
     return static_cast<HBITMAP>(::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
