@@ -25,15 +25,13 @@ int RunApp(CWinApp& app)
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     RestrictLibrarySearch();
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return 1;
     pApp->m_hInstance = hInstance;
-    pApp->m_lpCmdLine = lpCmdLine;
-    pApp->m_nCmdShow = nCmdShow;
     try {
         return RunApp(*pApp);
     } catch (...) {

@@ -12,13 +12,6 @@ void CGdiObject::Attach(HGDIOBJ hObject)
     m_hObject = hObject;
 }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ hObject = m_hObject;
-    m_hObject = nullptr;
-    return hObject;
-}
-
 BOOL CGdiObject::DeleteObject()
 {
     if (m_hObject == nullptr)
@@ -67,11 +60,6 @@ BOOL CDC::RestoreDC(int nSavedDC)
 HGDIOBJ CDC::SelectObject(const CGdiObject& object)
 {
     return ::SelectObject(m_hDC, object.GetSafeHandle());
-}
-
-HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
-{
-    return ::SelectObject(m_hDC, hObject);
 }
 
 int CDC::SetStretchBltMode(int nMode)

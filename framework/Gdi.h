@@ -16,7 +16,6 @@ public:
 
     // Takes ownership of hObject; whatever was held before is deleted.
     void Attach(HGDIOBJ hObject);
-    HGDIOBJ Detach();
     BOOL DeleteObject();
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
 
@@ -57,7 +56,6 @@ public:
     int SaveDC();
     BOOL RestoreDC(int nSavedDC);
     HGDIOBJ SelectObject(const CGdiObject& object);
-    HGDIOBJ SelectObject(HGDIOBJ hObject);
     int SetStretchBltMode(int nMode);
     int SetROP2(int nDrawMode);
     COLORREF SetBkColor(COLORREF color);

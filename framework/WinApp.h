@@ -24,8 +24,6 @@ public:
     BOOL Enable3dControls();
 
     HINSTANCE m_hInstance = nullptr;
-    LPSTR m_lpCmdLine = nullptr;
-    int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     // String 57344 if the program has one, else its file name without extension: the
     // caption of message boxes.
