@@ -1,17 +1,12 @@
 #include "InstallScript.h"
 
-#include <windows.h>
+#include "ResourceBytes.h"
 
 void CInstallScript::Load()
 {
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(1), "FILE");
-    if (!hResource)
-        return;
-    const HGLOBAL hData = LoadResource(nullptr, hResource);
-    const void* pData = hData ? LockResource(hData) : nullptr;
-    if (!pData)
-        return;
-    Parse(static_cast<const char*>(pData), SizeofResource(nullptr, hResource));
+    const ResourceBytes script = FindResourceBytes(nullptr, MAKEINTRESOURCEA(1), "FILE");
+    if (script.m_pData)
+        Parse(static_cast<const char*>(script.m_pData), script.m_nSize);
 }
 
 void CInstallScript::ExpandMacros(std::string& text)

@@ -4,6 +4,7 @@
 #include "File.h"
 #include "InstallerDlg.h"
 #include "PayloadArchive.h"
+#include "ResourceBytes.h"
 #include "ScopedHandle.h"
 #include "ShiftJisPath.h"
 
@@ -90,14 +91,10 @@ BOOL CInstallerApp::InitInstance()
 
 int CInstallerApp::ExtractFile(const FileEntry& entry)
 {
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(2), "FILE");
-    if (!hResource)
+    const ResourceBytes payload = FindResourceBytes(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    if (!payload.m_pData)
         return 1;
-    const HGLOBAL hData = LoadResource(nullptr, hResource);
-    const void* pData = hData ? LockResource(hData) : nullptr;
-    if (!pData)
-        return 1;
-    return ExtractMember(pData, SizeofResource(nullptr, hResource), entry);
+    return ExtractMember(payload.m_pData, payload.m_nSize, entry);
 }
 
 int CInstallerApp::ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry)

@@ -1,10 +1,10 @@
 #include "PayloadArchive.h"
 
+#include "ResourceBytes.h"
+
 int CPayloadArchive::AttachResource(HMODULE hModule, HRSRC hResource)
 {
-    const DWORD nSize = SizeofResource(hModule, hResource);
-    const HGLOBAL hData = LoadResource(hModule, hResource);
-    const void* pData = hData ? LockResource(hData) : nullptr;
-    Attach(pData, pData ? nSize : 0);
+    const ResourceBytes image = LockResourceBytes(hModule, hResource);
+    Attach(image.m_pData, image.m_nSize);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "JpegResource.h"
 
+#include "ResourceBytes.h"
+
 #include <ole2.h>
 #include <olectl.h>
 
@@ -25,20 +27,16 @@ private:
 
 IStream* CreateResourceStream(HMODULE hModule, UINT nId)
 {
-    HRSRC hResource = ::FindResourceA(hModule, MAKEINTRESOURCEA(nId), "JPEG");
-    if (hResource == nullptr)
-        return nullptr;
-    HGLOBAL hData = ::LoadResource(hModule, hResource);
-    const void* pBytes = hData != nullptr ? ::LockResource(hData) : nullptr;
-    const DWORD nSize = ::SizeofResource(hModule, hResource);
-    if (pBytes == nullptr || nSize == 0)
+    const ResourceBytes jpeg = FindResourceBytes(hModule, MAKEINTRESOURCEA(nId), "JPEG");
+    if (jpeg.m_pData == nullptr || jpeg.m_nSize == 0)
         return nullptr;
 
     IStream* pStream = nullptr;
     if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &pStream)))
         return nullptr;
     const LARGE_INTEGER start{};
-    if (FAILED(pStream->Write(pBytes, nSize, nullptr)) || FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr))) {
+    if (FAILED(pStream->Write(jpeg.m_pData, jpeg.m_nSize, nullptr)) ||
+        FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr))) {
         pStream->Release();
         return nullptr;
     }

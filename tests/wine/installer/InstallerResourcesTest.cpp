@@ -1,6 +1,7 @@
 // The installer's resources as the program sees them: the Shift-JIS sources arrive as the
 // intended UTF-16 texts, and the templates, pictures and manifest are where the code looks.
 #include "DisplayText.h"
+#include "ResourceText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,15 +9,6 @@
 #include <string>
 
 namespace {
-
-std::string ResourceText(LPCSTR pszType, int nId)
-{
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(nId), pszType);
-    if (!hResource)
-        return std::string();
-    const char* pData = static_cast<const char*>(LockResource(LoadResource(nullptr, hResource)));
-    return std::string(pData, SizeofResource(nullptr, hResource));
-}
 
 std::wstring VersionString(const wchar_t* pszName)
 {

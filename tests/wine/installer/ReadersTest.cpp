@@ -2,6 +2,7 @@
 // shipped install script, FILE 2 an archive made like the shipped one (its member is pic1.jpg).
 #include "InstallScript.h"
 #include "PayloadArchive.h"
+#include "ResourceText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,13 +10,6 @@
 #include <string>
 
 namespace {
-
-std::string ResourceBytes(int nId)
-{
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(nId), "FILE");
-    const void* pData = LockResource(LoadResource(nullptr, hResource));
-    return std::string(static_cast<const char*>(pData), SizeofResource(nullptr, hResource));
-}
 
 std::string SystemDirectory()
 {
@@ -27,7 +21,7 @@ std::string SystemDirectory()
 
 TEST(InstallScriptResource, StoredScriptKeepsCrLfAndShiftJis)
 {
-    const std::string text = ResourceBytes(1);
+    const std::string text = ResourceText("FILE", 1);
     EXPECT_EQ(text.find("\r\n"), 8u);
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
     EXPECT_NE(
@@ -40,7 +34,7 @@ TEST(InstallScriptResource, LoadReadsTheWholeResource)
 {
     CInstallScript loaded;
     loaded.Load();
-    const std::string text = ResourceBytes(1);
+    const std::string text = ResourceText("FILE", 1);
     CInstallScript parsed;
     parsed.Parse(text.data(), text.size());
     EXPECT_EQ(loaded.m_strDisplayName, parsed.m_strDisplayName);

@@ -1,4 +1,5 @@
 #include "JpegResource.h"
+#include "ResourceText.h"
 
 #include <psapi.h>
 
@@ -7,15 +8,6 @@
 #include <string>
 
 namespace {
-
-std::string ResourceBytes(UINT nId)
-{
-    HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(nId), "JPEG");
-    if (hResource == nullptr)
-        return std::string();
-    const char* pBytes = static_cast<const char*>(LockResource(LoadResource(nullptr, hResource)));
-    return std::string(pBytes, SizeofResource(nullptr, hResource));
-}
 
 SIZE BitmapSize(HBITMAP hBitmap)
 {
@@ -49,7 +41,7 @@ TEST(JpegResource, EachPictureDecodesTo1024x768AndLeavesItsBytesAlone)
 {
     for (UINT nId = 1; nId <= 4; ++nId) {
         SCOPED_TRACE(nId);
-        const std::string before = ResourceBytes(nId);
+        const std::string before = ResourceText("JPEG", nId);
         ASSERT_GT(before.size(), 2u);
         EXPECT_EQ(before.substr(0, 2), "\xFF\xD8");
         HBITMAP hBitmap = LoadJpegResource(nullptr, nId);
@@ -58,7 +50,7 @@ TEST(JpegResource, EachPictureDecodesTo1024x768AndLeavesItsBytesAlone)
         EXPECT_EQ(size.cx, 1024);
         EXPECT_EQ(size.cy, 768);
         EXPECT_TRUE(DeleteObject(hBitmap));
-        EXPECT_EQ(ResourceBytes(nId), before);
+        EXPECT_EQ(ResourceText("JPEG", nId), before);
     }
 }
 
