@@ -3,18 +3,13 @@
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 bench=$build/bench/slideshow-bench.exe
+. "$root/scripts/lib/bench.sh"
 
 for screen in 1024x768 1920x1080 3840x2160; do
   ORVANTA_SCREEN=$screen "$root/scripts/wine-run" "$bench" | tr -d '\r'
 done
 
 ours=$("$root/scripts/wine-run" "$bench" decode | tr -d '\r')
-times=()
-for _ in $(seq 21); do
-  start=$(date +%s%N)
-  djpeg -outfile /dev/null "$root/resources/saver/pic1.jpg"
-  times+=($(( $(date +%s%N) - start )))
-done
-theirs=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 11p | awk '{ printf "%.3f", $1 / 1e6 }')
-ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')
+theirs=$(process_median_ms 21 djpeg -outfile /dev/null "$root/resources/saver/pic1.jpg")
+ratio=$(ratio "$ours" "$theirs")
 echo "| decode picture 1: LoadJpegResource in-process vs djpeg as a process (median of 21) | $ours ms | $theirs ms | $ratio | |"

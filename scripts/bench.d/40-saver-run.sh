@@ -4,6 +4,7 @@ root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 export E2E_TOOLS=$build/tests/e2e-tools
 . "$root/scripts/lib/e2e.sh"
+. "$root/scripts/lib/bench.sh"
 e2e_begin 1920x1080 >/dev/null
 saver=$build/bin/Orvanta.scr
 ticks=$(getconf CLK_TCK)
@@ -49,7 +50,7 @@ for _ in 1 2 3 4 5; do
   wait $pid $host 2>/dev/null
 done
 t=$(printf '%s\n' "${trivial_ms[@]}" | median) s=$(printf '%s\n' "${saver_ms[@]}" | median)
-echo "| Orvanta.scr /s: start to first drawn step vs a trivial window program's start to its window drawn (median of 5) | $s ms | $t ms | $(awk -v a="$s" -v b="$t" 'BEGIN { printf "%.2f", a / b }') | |"
+echo "| Orvanta.scr /s: start to first drawn step vs a trivial window program's start to its window drawn (median of 5) | $s ms | $t ms | $(ratio "$s" "$t") | |"
 
 # One full cycle (dissolve 1.65 s, slide 0.55 s, hold 10 s) with nothing else on screen.
 start=$(now_ms)
