@@ -1,15 +1,13 @@
 // Inflating one member through CPayloadArchive in 1024-byte reads against inflating the same
 // deflate stream in one call, in one run. Prints one table row.
 //   archive-bench FILE   (the member's bytes; Wine maps Z: to the Unix root)
-#include "BenchTiming.h"
+#include "BenchSupport.h"
 #include "PayloadArchive.h"
 #include "ZipBuilder.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,8 +46,7 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         return 2;
-    std::ifstream file(argv[1], std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string data = ReadFileBytes(argv[1]);
     if (data.empty())
         return 1;
     const std::string image = ZipBuilder().Add("m", data).Build();

@@ -2,12 +2,10 @@
 // temporary file, the replace) into a folder. Prints the median time of 21 runs in ms; the
 // script sets it against unzip in the same run.
 //   install-bench ZIP DIR   (Wine maps Z: to the Unix root)
-#include "BenchTiming.h"
+#include "BenchSupport.h"
 #include "InstallerApp.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,8 +13,7 @@ int main(int argc, char** argv)
 {
     if (argc != 3)
         return 2;
-    std::ifstream file(argv[1], std::ios::binary);
-    const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string image = ReadFileBytes(argv[1]);
     const FileEntry entry{"Orvanta.scr", std::string(argv[2]) + "\\Orvanta.scr"};
     std::vector<double> times;
     for (int i = 0; i < 21; ++i) {

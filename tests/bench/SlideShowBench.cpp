@@ -3,7 +3,9 @@
 // picture. Prints table rows; the script adds djpeg's time for the same picture.
 //   slideshow-bench            rows of the steps at the display's size
 //   slideshow-bench decode     median ms of 21 loads of picture 1
+#include "BenchSupport.h"
 #include "JpegResource.h"
+#include "PumpMessages.h"
 #include "SlideShowWnd.h"
 
 #include <windows.h>
@@ -14,14 +16,6 @@
 #include <vector>
 
 namespace {
-
-double Milliseconds()
-{
-    LARGE_INTEGER n, f;
-    QueryPerformanceCounter(&n);
-    QueryPerformanceFrequency(&f);
-    return 1000.0 * static_cast<double>(n.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 struct Stats
 {
@@ -44,13 +38,6 @@ public:
     using CSlideShowWnd::OnTimer;
 };
 
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
-
 // A HALFTONE stretch of the whole picture into its place at each step, as a show without the
 // scaled copy would draw a slide step.
 std::vector<double> TimeStretches(HWND hWnd, int nWidth, int nHeight, int nCount)
@@ -63,12 +50,12 @@ std::vector<double> TimeStretches(HWND hWnd, int nWidth, int nHeight, int nCount
     std::vector<double> times;
     for (int i = 0; i < nCount; ++i) {
         const int x = ComputeSlideLeft(g, nWidth, i % 11);
-        const double t = Milliseconds();
+        const double t = 1000.0 * Seconds();
         SetStretchBltMode(hWindow, HALFTONE);
         SetBrushOrgEx(hWindow, 0, 0, nullptr);
         StretchBlt(hWindow, x, g.m_nTop, g.m_nWidth, g.m_nHeight, hSource, 0, 0, 1024, 768, SRCCOPY);
         GdiFlush();
-        times.push_back(Milliseconds() - t);
+        times.push_back(1000.0 * Seconds() - t);
     }
     SelectObject(hSource, hOld);
     DeleteDC(hSource);
@@ -81,9 +68,9 @@ int BenchDecode()
 {
     std::vector<double> times;
     for (int i = 0; i < 21; ++i) {
-        const double t = Milliseconds();
+        const double t = 1000.0 * Seconds();
         HBITMAP hBitmap = LoadJpegResource(nullptr, 1);
-        times.push_back(Milliseconds() - t);
+        times.push_back(1000.0 * Seconds() - t);
         if (hBitmap == nullptr)
             return 1;
         DeleteObject(hBitmap);
@@ -101,17 +88,17 @@ int BenchSteps()
     if (!pShow->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), nullptr, WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
         return 1;
     const HWND hWnd = pShow->m_hWnd;
-    Pump();
+    PumpMessages();
 
     // Three whole cycles of four pictures, step by step as the timer would drive them.
     std::vector<double> slide, dissolve, ending, firstSlide;
     const int nSteps = 33 + 3 * 4 * 45;
     for (int i = 0; i < nSteps; ++i) {
         const ShowState before = pShow->m_show;
-        const double t = Milliseconds();
+        const double t = 1000.0 * Seconds();
         pShow->OnTimer(1);
         GdiFlush();
-        const double dElapsed = Milliseconds() - t;
+        const double dElapsed = 1000.0 * Seconds() - t;
         if (before.m_nPhase == PHASE_SLIDE_IN)
             (before.m_nStep == 0 ? firstSlide : slide).push_back(dElapsed);
         else if (before.m_nPhase == PHASE_DISSOLVE)

@@ -1,3 +1,4 @@
+#include "PumpMessages.h"
 #include "SaverWnd.h"
 
 #include <gtest/gtest.h>
@@ -43,13 +44,6 @@ private:
     bool& m_bDeleted;
 };
 
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
-
 enum class Mode
 {
     FullScreen,
@@ -63,7 +57,7 @@ struct SaverFixture
     explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE) : m_platform(bWin9x, bVerdict)
     {
         SetCursorPos(500, 500);
-        Pump();
+        PumpMessages();
         m_pWnd = new CTestSaverWnd(m_platform, m_bDeleted);
         const std::wstring strClass = AfxRegisterWndClass(0);
         if (mode == Mode::Preview) {
@@ -82,7 +76,7 @@ struct SaverFixture
                              WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, nullptr, 0);
         }
         m_hWnd = m_pWnd->m_hWnd;
-        Pump();
+        PumpMessages();
     }
     ~SaverFixture()
     {
@@ -90,14 +84,14 @@ struct SaverFixture
             DestroyWindow(m_hWnd);
         if (m_hParent != nullptr)
             DestroyWindow(m_hParent);
-        Pump();
+        PumpMessages();
     }
 
     // Sends the message, handles what it queued, and says whether the window still stands.
     bool StaysAfter(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         SendMessageW(m_hWnd, nMsg, wParam, lParam);
-        Pump();
+        PumpMessages();
         return IsWindow(m_hWnd) != FALSE;
     }
     bool StaysAfterMoveTo(int x, int y)
@@ -219,7 +213,7 @@ TEST(SaverWnd, PreviewAndWindowedTestIgnoreAllInput)
         } else {
             DestroyWindow(saver.m_hParent);
             saver.m_hParent = nullptr;
-            Pump();
+            PumpMessages();
             EXPECT_FALSE(IsWindow(saver.m_hWnd));
         }
         EXPECT_TRUE(saver.m_bDeleted);
@@ -246,7 +240,7 @@ TEST(SaverWnd, NestedCloseRequestIsRefusedWithoutASecondCall)
     // The service's dialog runs its own loop, in which a further close request arrives.
     saver.m_platform.m_onVerify = [&](HWND hWnd) {
         PostMessageW(hWnd, WM_CLOSE, 0, 0);
-        Pump();
+        PumpMessages();
         bNestedHandled = IsWindow(hWnd) != FALSE;
     };
     EXPECT_FALSE(saver.StaysAfter(WM_KEYDOWN, 'A'));
@@ -291,7 +285,7 @@ TEST(SaverWnd, RunningFlagFollowsThePasswordSettingOnThe9xFamily)
             SaverFixture saver(mode, TRUE);
             EXPECT_EQ(saver.m_platform.m_running, setting.m_bRaised ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
             DestroyWindow(saver.m_hWnd);
-            Pump();
+            PumpMessages();
             // Lowered when the window object goes, raised or not.
             EXPECT_TRUE(saver.m_bDeleted);
             ASSERT_FALSE(saver.m_platform.m_running.empty());

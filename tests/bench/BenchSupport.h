@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 // Wall-clock seconds from the performance counter.
@@ -18,4 +21,11 @@ inline double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+// A whole file's bytes; empty when it cannot be read.
+inline std::string ReadFileBytes(const char* pszPath)
+{
+    std::ifstream file(pszPath, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
