@@ -63,7 +63,6 @@ no_window() { [ -z "$(window_id "$1")" ]; }
 
 # wait_window TITLE [SECONDS]: prints the window's id once it is up.
 wait_window() {
-  local id
   wait_until "${2:-20}" has_window "$1" || return 1
   window_id "$1"
 }
@@ -86,10 +85,12 @@ screenshot() {          # screenshot NAME: a PNG of the whole display under $E2E
   import -display "$DISPLAY" -window root "$E2E_SHOTS/$1.png"
 }
 
-# pixel X Y: "r,g,b" of one pixel of the display.
-pixel() {
-  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+# window_shot NAME TITLE: a PNG of just that window under $E2E_SHOTS.
+window_shot() {
+  local rect
+  read -r -a rect <<<"$(wndctl rect "$(window_id "$2")")"
+  import -display "$DISPLAY" -window root \
+    -crop "$((rect[2] - rect[0]))x$((rect[3] - rect[1]))+${rect[0]}+${rect[1]}" +repage "$E2E_SHOTS/$1.png"
 }
 
 # The display as a PNG file, for several region checks on one moment.

@@ -17,21 +17,7 @@ SHORT_PATH='C:\windows\system32\Orvanta.scr'
 
 # press TITLE KEY: focuses the window titled TITLE and presses KEY (two commands, since the
 # window may be gone before a chained xdotool would let go of it).
-press() {
-  local xid
-  xid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
-  [ -n "$xid" ] || return 1
-  xdotool windowfocus --sync "$xid" && xdotool key "$2"
-}
-
-# shot NAME TITLE: a PNG of just that window.
-shot() {
-  local id rect
-  id=$(window_id "$2")
-  read -r -a rect <<<"$(wndctl rect "$id")"
-  import -display "$DISPLAY" -window root \
-    -crop "$((rect[2] - rect[0]))x$((rect[3] - rect[1]))+${rect[0]}+${rect[1]}" +repage "$E2E_SHOTS/$1.png"
-}
+press() { focus "^$1\$" && xdotool key "$2"; }
 
 box_text() { window_children "$(window_id "$1")" | awk -F'\t' '$1 == 65535 { print $4 }'; }
 box_says() { [ "$(box_text "$1")" = "$2" ]; }
@@ -50,7 +36,7 @@ install_once() {
   e2e_check "Enter starts an install" press "$TITLE" Return
   e2e_check "a box captioned '$1' appears" wait_until 30 has_window "$1"
   e2e_check "it says $2" box_says "$1" "$2"
-  [ -z "${3:-}" ] || shot "$3" "$1"
+  [ -z "${3:-}" ] || window_shot "$3" "$1"
   e2e_check "Enter dismisses the box" press "$1" Return
   e2e_check "the box is gone" wait_until 20 no_window "$1"
   e2e_check "both buttons work again" wait_until 20 buttons_ready
@@ -67,7 +53,7 @@ wine "$ORVANTA_BIN/installer.exe" &
 pid=$!
 e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
 e2e_check "both buttons are enabled" buttons_ready
-shot installer-main "$TITLE"
+window_shot installer-main "$TITLE"
 install_once installer "$SUCCESS" installer-success
 e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]

@@ -53,7 +53,7 @@ pid=$!
 id=$(wait_window "$caption")
 e2e_check "the dialog holds OK, the picture and the credit line" \
   test "$(window_children "$id" | awk -F'\t' '{ print $2 }' | tr '\n' ' ')" = "Button Static Static "
-screenshot "saver-settings-$size"
+window_shot "saver-settings-$size" "$caption"
 e2e_check "without a switch the dialog has no owner" test "$(wndctl info "$id" | cut -f1)" = 0
 wndctl post "$id" $WM_CLOSE 0 0
 wait_exit $pid 10 >/dev/null
