@@ -1,12 +1,11 @@
 #include "WinApp.h"
 
 #include "DisplayText.h"
+#include "FrameworkResource.h"
 
 #include <commctrl.h>
 
 namespace {
-
-const UINT kIdsAppTitle = 57344;
 
 CWinApp* s_pApp = nullptr;
 
@@ -30,7 +29,7 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
-CWinApp::CWinApp() : m_hInstance(GetModuleHandleW(nullptr)), m_strAppName(LoadResourceString(kIdsAppTitle))
+CWinApp::CWinApp() : m_hInstance(GetModuleHandleW(nullptr)), m_strAppName(LoadResourceString(IDS_APP_TITLE))
 {
     if (m_strAppName.empty())
         m_strAppName = ModuleStem();

@@ -25,7 +25,7 @@ public:
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
-    // String 57344 if the program has one, else its file name without extension: the
+    // String IDS_APP_TITLE if the program has one, else its file name without extension: the
     // caption of message boxes.
     std::wstring m_strAppName;
 };

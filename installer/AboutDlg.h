@@ -1,13 +1,11 @@
 #pragma once
 
 #include "Dialog.h"
+#include "InstallerResource.h"
 
-// The About box (template 100): the dialog manager's OK and Close end it.
+// The About box: the dialog manager's OK and Close end it.
 class CAboutDlg : public CDialog
 {
 public:
-    CAboutDlg() : CDialog(kIdTemplate) {}
-
-private:
-    static const UINT kIdTemplate = 100;
+    CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 };

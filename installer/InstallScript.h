@@ -11,7 +11,8 @@ struct FileEntry
     std::string m_strDestination;  // unexpanded; see CInstallScript::ExpandMacros
 };
 
-// The install script (resource FILE 1): an INI-like Shift-JIS text handled purely as bytes.
+// The install script (resource IDR_INSTALL_SCRIPT): an INI-like Shift-JIS text handled purely
+// as bytes.
 class CInstallScript
 {
 public:
@@ -20,7 +21,7 @@ public:
     std::string m_strScreenSaver;  // unexpanded
     std::vector<FileEntry> m_files;
 
-    // Reads resource FILE 1 of the program's own module and parses it.
+    // Reads resource IDR_INSTALL_SCRIPT of the program's own module and parses it.
     void Load();
 
     // Parses the text up to nSize bytes or the first NUL, whichever comes first.

@@ -1,10 +1,11 @@
 #include "InstallScript.h"
 
+#include "InstallerResource.h"
 #include "ResourceBytes.h"
 
 void CInstallScript::Load()
 {
-    const ResourceBytes script = FindResourceBytes(nullptr, MAKEINTRESOURCEA(1), "FILE");
+    const ResourceBytes script = FindResourceBytes(nullptr, MAKEINTRESOURCEA(IDR_INSTALL_SCRIPT), "FILE");
     if (script.m_pData)
         Parse(static_cast<const char*>(script.m_pData), script.m_nSize);
 }

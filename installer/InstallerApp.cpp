@@ -3,6 +3,7 @@
 #include "ExecCommand.h"
 #include "File.h"
 #include "InstallerDlg.h"
+#include "InstallerResource.h"
 #include "PayloadArchive.h"
 #include "ResourceBytes.h"
 #include "ScopedHandle.h"
@@ -91,7 +92,7 @@ BOOL CInstallerApp::InitInstance()
 
 int CInstallerApp::ExtractFile(const FileEntry& entry)
 {
-    const ResourceBytes payload = FindResourceBytes(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    const ResourceBytes payload = FindResourceBytes(nullptr, MAKEINTRESOURCEA(IDR_PAYLOAD), "FILE");
     if (!payload.m_pData)
         return 1;
     return ExtractMember(payload.m_pData, payload.m_nSize, entry);

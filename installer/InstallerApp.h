@@ -14,7 +14,7 @@ class CInstallerApp : public CWinApp
 public:
     BOOL InitInstance() override;
 
-    // Writes one entry from the payload (resource FILE 2): 0 when written, 1 on failure.
+    // Writes one entry from the payload (resource IDR_PAYLOAD): 0 when written, 1 on failure.
     // Virtual so that tests can hand ExtractMember payloads of their own.
     virtual int ExtractFile(const FileEntry& entry);
 

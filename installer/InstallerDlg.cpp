@@ -3,14 +3,12 @@
 #include "AboutDlg.h"
 #include "DisplayText.h"
 #include "InstallerApp.h"
+#include "InstallerResource.h"
 #include "PaintDC.h"
 #include "ProgressDlg.h"
 
 namespace {
 
-const UINT kIdTemplate = 102;
-const UINT kIdIcon = 128;
-const UINT kIdsAboutItem = 101;
 const UINT kIdmAbout = 0x0010;
 
 // "インストーラー" in Shift-JIS, put behind the product's display name in the title.
@@ -19,8 +17,8 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 }  // namespace
 
 CInstallerDlg::CInstallerDlg(CWnd* pParent)
-    : CDialog(kIdTemplate, pParent)
-    , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(kIdIcon)))
+    : CDialog(IDD_INSTALLER, pParent)
+    , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDI_PRODUCT)))
 {
 }
 
@@ -30,7 +28,7 @@ BOOL CInstallerDlg::OnInitDialog()
 
     CMenu sysMenu = GetSystemMenu(FALSE);
     if (sysMenu.m_hMenu) {
-        const std::wstring strAboutItem = LoadResourceString(kIdsAboutItem);
+        const std::wstring strAboutItem = LoadResourceString(IDS_ABOUTBOX);
         if (!strAboutItem.empty()) {
             sysMenu.AppendMenu(MF_SEPARATOR);
             sysMenu.AppendMenu(MF_STRING, kIdmAbout, strAboutItem);

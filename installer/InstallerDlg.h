@@ -2,7 +2,7 @@
 
 #include "Dialog.h"
 
-// The main dialog (template 102): picture, notice, install and exit buttons. The install
+// The main dialog: picture, notice, install and exit buttons. The install
 // button (and Enter) runs the progress dialog; the dialog stays open afterwards.
 class CInstallerDlg : public CDialog
 {

@@ -8,7 +8,7 @@
 
 typedef struct z_stream_s z_stream;
 
-// Reads one member of the payload archive (resource FILE 2), a ZIP whose local headers stand
+// Reads one member of the payload archive (resource IDR_PAYLOAD), a ZIP whose local headers stand
 // end to end from its first byte, inflating it chunk by chunk. The image is never copied.
 class CPayloadArchive
 {

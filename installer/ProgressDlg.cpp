@@ -2,13 +2,12 @@
 
 #include "InstallRules.h"
 #include "InstallerApp.h"
+#include "InstallerResource.h"
 #include "MessageBox.h"
 #include "ScopedHandle.h"
 
 namespace {
 
-const UINT kIdTemplate = 103;
-const int kIdProgress = 1000;
 const UINT_PTR kIdTimer = 1;
 const UINT kTimerPeriod = 200;
 const SIZE_T kStackSize = 1;  // rounded up by the platform to the default stack
@@ -21,12 +20,12 @@ const char kFailureText[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x8
 
 }  // namespace
 
-CProgressDlg::CProgressDlg(CWnd* pParent) : CDialog(kIdTemplate, pParent) {}
+CProgressDlg::CProgressDlg(CWnd* pParent) : CDialog(IDD_PROGRESS, pParent) {}
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kIdProgress, m_progress);
+    DDX_Control(pDX, IDC_PROGRESS, m_progress);
 }
 
 BOOL CProgressDlg::OnInitDialog()

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "Dialog.h"
+#include "SaverResource.h"
 
 // The settings dialog: the product's picture and a credit line. The saver has no settings,
 // so nothing is read or stored; OK, Enter, Escape and the close box all just end it.
 class CSaverDlg : public CDialog
 {
 public:
-    explicit CSaverDlg(CWnd* pParentWnd = nullptr) : CDialog(141, pParentWnd) {}
+    explicit CSaverDlg(CWnd* pParentWnd = nullptr) : CDialog(IDD_SETTINGS, pParentWnd) {}
 };

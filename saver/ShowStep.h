@@ -20,7 +20,7 @@ struct ShowState
 {
     PatternRows m_wPattern{};
     int m_nStep = 0;
-    int m_nPicture = -1;  // 0 ... 3, resource id + 1; -1 before the first picture
+    int m_nPicture = -1;  // 0 ... 3, counted from IDR_PICTURE1; -1 before the first
     int m_nPhase = PHASE_DISSOLVE;
 };
 

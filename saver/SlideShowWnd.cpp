@@ -2,6 +2,7 @@
 
 #include "JpegResource.h"
 #include "PaintDC.h"
+#include "SaverResource.h"
 
 #include <cstdlib>
 
@@ -162,7 +163,7 @@ void CSlideShowWnd::LoadPicture()
 {
     m_bmpScaled.DeleteObject();
     m_bmpPicture.DeleteObject();
-    m_bmpPicture.Attach(LoadPictureBitmap(static_cast<UINT>(m_show.m_nPicture + 1)));
+    m_bmpPicture.Attach(LoadPictureBitmap(static_cast<UINT>(IDR_PICTURE1 + m_show.m_nPicture)));
 }
 
 HBITMAP CSlideShowWnd::LoadPictureBitmap(UINT nId)

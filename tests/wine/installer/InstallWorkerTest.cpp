@@ -212,7 +212,7 @@ TEST_F(InstallWorker, TheShippedPayloadInstallsTheBuiltSaverIntoTheSystemDirecto
 {
     TestApp().m_script.Load();
     ASSERT_EQ(TestApp().m_script.m_files.size(), 1u);
-    // The program's own resource FILE 2, not a test payload.
+    // The program's own payload resource, not a test payload.
     EXPECT_EQ(TestApp().CInstallerApp::ExtractFile(TestApp().m_script.m_files[0]), 0);
     char szSystem[MAX_PATH];
     const std::string strSystem(szSystem, GetSystemDirectoryA(szSystem, MAX_PATH));

@@ -1,6 +1,8 @@
 // The installer's resources as the program sees them: the Shift-JIS sources arrive as the
 // intended UTF-16 texts, and the templates, pictures and manifest are where the code looks.
 #include "DisplayText.h"
+#include "FrameworkResource.h"
+#include "InstallerResource.h"
 #include "ResourceText.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +30,9 @@ std::wstring VersionString(const wchar_t* pszName)
 
 TEST(InstallerResources, TextsArriveIntactFromTheShiftJisSource)
 {
-    EXPECT_EQ(LoadResourceString(101),
+    EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX),
               L"installer \u306e\uff8a\uff9e\uff70\uff7c\uff9e\uff6e\uff9d\u60c5\u5831(&A)...");
-    EXPECT_EQ(LoadResourceString(57344), L"") << "no title string: the file name names the program";
+    EXPECT_EQ(LoadResourceString(IDS_APP_TITLE), L"") << "no title string: the file name names the program";
     EXPECT_EQ(VersionString(L"FileDescription"),
               L"installer MFC \uff71\uff8c\uff9f\uff98\uff79\uff70\uff7c\uff6e\uff9d");
     EXPECT_EQ(VersionString(L"OriginalFilename"), L"installer.EXE");
@@ -40,10 +42,10 @@ TEST(InstallerResources, TextsArriveIntactFromTheShiftJisSource)
 
 TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
 {
-    for (int nId : {100, 102, 103})
+    for (int nId : {IDD_ABOUTBOX, IDD_INSTALLER, IDD_PROGRESS})
         EXPECT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(5)), nullptr) << nId;
     const HBITMAP hBitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(129), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PICTURE), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(hBitmap, nullptr);
     BITMAP bitmap{};
     GetObjectW(hBitmap, sizeof(bitmap), &bitmap);
@@ -51,7 +53,7 @@ TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
     EXPECT_EQ(bitmap.bmHeight, 300);
     EXPECT_EQ(bitmap.bmBitsPixel, 24);
     DeleteObject(hBitmap);
-    EXPECT_NE(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128)), nullptr);
+    EXPECT_NE(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PRODUCT)), nullptr);
 
     const std::string strManifest = ResourceText(MAKEINTRESOURCEA(24), 1);
     EXPECT_NE(strManifest.find("level=\"requireAdministrator\""), std::string::npos);

@@ -1,6 +1,7 @@
-// The script and archive readers over real resources of this test program: FILE 1 is the
-// shipped install script, FILE 2 an archive made like the shipped one (its member is pic1.jpg).
+// The script and archive readers over real resources of this test program: the shipped install
+// script, and a payload archive made like the shipped one (its member is pic1.jpg).
 #include "InstallScript.h"
+#include "InstallerResource.h"
 #include "PayloadArchive.h"
 #include "ResourceText.h"
 
@@ -21,7 +22,7 @@ std::string SystemDirectory()
 
 TEST(InstallScriptResource, StoredScriptKeepsCrLfAndShiftJis)
 {
-    const std::string text = ResourceText("FILE", 1);
+    const std::string text = ResourceText("FILE", IDR_INSTALL_SCRIPT);
     EXPECT_EQ(text.find("\r\n"), 8u);
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
     EXPECT_NE(
@@ -34,7 +35,7 @@ TEST(InstallScriptResource, LoadReadsTheWholeResource)
 {
     CInstallScript loaded;
     loaded.Load();
-    const std::string text = ResourceText("FILE", 1);
+    const std::string text = ResourceText("FILE", IDR_INSTALL_SCRIPT);
     CInstallScript parsed;
     parsed.Parse(text.data(), text.size());
     EXPECT_EQ(loaded.m_strDisplayName, parsed.m_strDisplayName);
@@ -54,7 +55,7 @@ TEST(InstallScriptResource, ExpandsWithTheRealSystemDirectory)
 
 TEST(PayloadResource, ReadsTheMemberWholeIn1024ByteChunks)
 {
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_PAYLOAD), "FILE");
     ASSERT_NE(hResource, nullptr);
     CPayloadArchive archive;
     EXPECT_EQ(archive.AttachResource(nullptr, hResource), 0);
@@ -77,7 +78,7 @@ TEST(PayloadResource, ReadsTheMemberWholeIn1024ByteChunks)
 
 TEST(PayloadResource, OtherNamesAreNotFound)
 {
-    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(2), "FILE");
+    const HRSRC hResource = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_PAYLOAD), "FILE");
     CPayloadArchive archive;
     archive.AttachResource(nullptr, hResource);
     EXPECT_EQ(archive.OpenMember("orvanta.scr"), 1);

@@ -1,5 +1,6 @@
 #include "JpegResource.h"
 #include "ResourceText.h"
+#include "SaverResource.h"
 
 #include <psapi.h>
 
@@ -39,7 +40,7 @@ SIZE_T PrivateBytes()
 
 TEST(JpegResource, EachPictureDecodesTo1024x768AndLeavesItsBytesAlone)
 {
-    for (UINT nId = 1; nId <= 4; ++nId) {
+    for (UINT nId = IDR_PICTURE1; nId <= IDR_PICTURE4; ++nId) {
         SCOPED_TRACE(nId);
         const std::string before = ResourceText("JPEG", nId);
         ASSERT_GT(before.size(), 2u);
@@ -56,8 +57,8 @@ TEST(JpegResource, EachPictureDecodesTo1024x768AndLeavesItsBytesAlone)
 
 TEST(JpegResource, TwoLoadsGiveIndependentBitmaps)
 {
-    HBITMAP hFirst = LoadJpegResource(nullptr, 2);
-    HBITMAP hSecond = LoadJpegResource(nullptr, 2);
+    HBITMAP hFirst = LoadJpegResource(nullptr, IDR_PICTURE2);
+    HBITMAP hSecond = LoadJpegResource(nullptr, IDR_PICTURE2);
     ASSERT_NE(hFirst, nullptr);
     ASSERT_NE(hSecond, nullptr);
     EXPECT_NE(hFirst, hSecond);
@@ -73,16 +74,16 @@ TEST(JpegResource, MissingOrUndecodableResourceGivesNull)
     EXPECT_EQ(LoadJpegResource(nullptr, 5), nullptr);   // an icon, not a bitmap
     EXPECT_EQ(LoadJpegResource(nullptr, 6), nullptr);   // text
     EXPECT_EQ(LoadJpegResource(nullptr, 99), nullptr);  // absent
-    EXPECT_EQ(LoadJpegResource(GetModuleHandleA("kernel32.dll"), 1), nullptr);
+    EXPECT_EQ(LoadJpegResource(GetModuleHandleA("kernel32.dll"), IDR_PICTURE1), nullptr);
 }
 
 TEST(JpegResource, RepeatedLoadsDoNotGrow)
 {
     for (int i = 0; i < 20; ++i)
-        DeleteObject(LoadJpegResource(nullptr, 1 + i % 4));
+        DeleteObject(LoadJpegResource(nullptr, IDR_PICTURE1 + i % 4));
     const SIZE_T nBefore = PrivateBytes();
     for (int i = 0; i < 300; ++i) {
-        HBITMAP hBitmap = LoadJpegResource(nullptr, 1 + i % 4);
+        HBITMAP hBitmap = LoadJpegResource(nullptr, IDR_PICTURE1 + i % 4);
         ASSERT_NE(hBitmap, nullptr);
         ASSERT_TRUE(DeleteObject(hBitmap));
     }

@@ -1,4 +1,5 @@
 #include "JpegResource.h"
+#include "SaverResource.h"
 #include "ShowGeometry.h"
 #include "TestSlideShow.h"
 
@@ -69,7 +70,7 @@ private:
 std::vector<uint32_t> StretchedOnce(int nWidth, int nHeight)
 {
     CDibTarget target(nWidth, nHeight);
-    HBITMAP hPicture = LoadJpegResource(nullptr, 1);
+    HBITMAP hPicture = LoadJpegResource(nullptr, IDR_PICTURE1);
     HDC hSource = CreateCompatibleDC(nullptr);
     HGDIOBJ hOld = SelectObject(hSource, hPicture);
     SetStretchBltMode(target.m_dc, HALFTONE);
