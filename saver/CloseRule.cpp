@@ -2,11 +2,6 @@
 
 namespace {
 
-constexpr uintptr_t kCommandMask = 0xFFF0;
-constexpr uintptr_t kNextWindow = 0xF040;
-constexpr uintptr_t kPrevWindow = 0xF050;
-constexpr uintptr_t kScreenSave = 0xF140;
-
 int64_t Distance(SaverPoint ptA, SaverPoint ptB)
 {
     const int64_t dx = static_cast<int64_t>(ptA.x) - ptB.x;
@@ -16,10 +11,10 @@ int64_t Distance(SaverPoint ptA, SaverPoint ptB)
 
 SaverAction DecideSysCommand(uintptr_t wParam)
 {
-    switch (wParam & kCommandMask) {
-    case kNextWindow:
-    case kPrevWindow:
-    case kScreenSave:
+    switch (wParam & SaverCommand::kMask) {
+    case SaverCommand::kNextWindow:
+    case SaverCommand::kPrevWindow:
+    case SaverCommand::kScreenSave:
         return ACTION_SWALLOW;
     default:
         return ACTION_DEFAULT;

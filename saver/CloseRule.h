@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The saver window's rules on input and closing, free of the platform. Message numbers are
-// the platform's.
+// The saver window's rules on input and closing, free of the platform. Message and command
+// numbers are the platform's; CloseRuleWin32.cpp checks each against its platform name.
 namespace SaverMessage {
 constexpr uint32_t kClose = 0x0010;
 constexpr uint32_t kShowWindow = 0x0018;
@@ -16,6 +16,14 @@ constexpr uint32_t kLButtonDown = 0x0201;
 constexpr uint32_t kRButtonDown = 0x0204;
 constexpr uint32_t kMButtonDown = 0x0207;
 }  // namespace SaverMessage
+
+// System commands (the wParam of kSysCommand), whose low four bits the platform uses itself.
+namespace SaverCommand {
+constexpr uintptr_t kMask = 0xFFF0;
+constexpr uintptr_t kNextWindow = 0xF040;
+constexpr uintptr_t kPrevWindow = 0xF050;
+constexpr uintptr_t kScreenSave = 0xF140;
+}  // namespace SaverCommand
 
 enum SaverAction
 {
