@@ -1,13 +1,11 @@
 #include "SystemLibrary.h"
 
-#include <string>
+#include "SystemInfo.h"
 
 CLibrary LoadSystemLibrary(const char* pszName)
 {
-    char szSystemDir[MAX_PATH];
-    const UINT nLength = ::GetSystemDirectoryA(szSystemDir, MAX_PATH);
-    if (nLength == 0 || nLength >= MAX_PATH)
+    const std::string strSystemDir = QuerySystemDirectory();
+    if (strSystemDir.empty())
         return CLibrary();
-    const std::string strPath = std::string(szSystemDir, nLength) + "\\" + pszName;
-    return CLibrary(::LoadLibraryA(strPath.c_str()));
+    return CLibrary(::LoadLibraryA((strSystemDir + "\\" + pszName).c_str()));
 }

@@ -10,10 +10,6 @@ enum class RegistrationStore
     Registry,
 };
 
-// The registration store for the platform id that the version query gave; bVersionKnown is
-// FALSE when the query failed.
-RegistrationStore ChooseRegistrationStore(bool bVersionKnown, uint32_t nPlatformId);
-
 // The progress bar position (0 to 256) after entry nIndex of nCount has been written: the
 // index, not the count, so one entry leaves the bar at 0 until the install completes.
 int ProgressPosition(size_t nIndex, size_t nCount);

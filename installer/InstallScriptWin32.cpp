@@ -2,6 +2,7 @@
 
 #include "InstallerResource.h"
 #include "ResourceBytes.h"
+#include "SystemInfo.h"
 
 void CInstallScript::Load()
 {
@@ -12,13 +13,12 @@ void CInstallScript::Load()
 
 void CInstallScript::ExpandMacros(std::string& text)
 {
-    char szSystemDir[MAX_PATH];
-    const UINT nLength = GetSystemDirectoryA(szSystemDir, MAX_PATH);
-    // The backslash and the terminator must fit beside it. Without a system directory the
-    // path is emptied: opening it fails, rather than writing somewhere nobody asked for.
-    if (nLength == 0 || nLength >= MAX_PATH - 1) {
+    const std::string strSystemDir = QuerySystemDirectory();
+    // Without a system directory the path is emptied: opening it fails, rather than writing
+    // somewhere nobody asked for.
+    if (strSystemDir.empty()) {
         text.clear();
         return;
     }
-    ExpandMacros(text, std::string(szSystemDir, nLength));
+    ExpandMacros(text, strSystemDir);
 }

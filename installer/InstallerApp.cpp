@@ -5,9 +5,10 @@
 #include "InstallerDlg.h"
 #include "InstallerResource.h"
 #include "PayloadArchive.h"
+#include "Registry.h"
 #include "ResourceBytes.h"
-#include "ScopedHandle.h"
 #include "ShiftJisPath.h"
+#include "SystemInfo.h"
 
 #include <shellapi.h>
 
@@ -66,15 +67,7 @@ int WriteSystemIni(const std::string& strValue)
 
 int WriteRegistryValue(const std::string& strValue)
 {
-    HKEY hKey = nullptr;
-    // Only the right that the write needs: a user who may set the value is not refused.
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
-        return 1;
-    const CRegistryKey key(hKey);
-    const LONG nResult =
-        RegSetValueExA(key.Get(), "SCRNSAVE.EXE", 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
-                       static_cast<DWORD>(strValue.size() + 1));
-    return nResult == ERROR_SUCCESS ? 0 : 1;
+    return WriteRegistryString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", strValue) ? 0 : 1;
 }
 
 }  // namespace
@@ -115,11 +108,8 @@ int CInstallerApp::RegisterScreenSaver()
         return 0;
     std::string strPath = m_script.m_strScreenSaver;
     CInstallScript::ExpandMacros(strPath);
-
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    const bool bVersionKnown = GetVersionExA(&version) != FALSE;
-    return WriteRegistration(ChooseRegistrationStore(bVersionKnown, version.dwPlatformId), ShortPathOf(strPath));
+    const RegistrationStore store = IsWin9xFamily() ? RegistrationStore::SystemIni : RegistrationStore::Registry;
+    return WriteRegistration(store, ShortPathOf(strPath));
 }
 
 int CInstallerApp::WriteRegistration(RegistrationStore store, const std::string& strValue)

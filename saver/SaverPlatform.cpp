@@ -1,12 +1,11 @@
 #include "SaverPlatform.h"
 
+#include "SystemInfo.h"
 #include "SystemLibrary.h"
 
 BOOL CSaverPlatform::IsWin9x()
 {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    return IsWin9xFamily();
 }
 
 BOOL CSaverPlatform::VerifyScreenSavePwd(HWND hWnd)

@@ -1,5 +1,5 @@
-// The installer's platform-free decisions: progress, registration store, Shift-JIS paths and
-// the split of the command started after an install.
+// The installer's platform-free decisions: progress, Shift-JIS paths and the split of the
+// command started after an install.
 #include "ExecCommand.h"
 #include "InstallRules.h"
 #include "ShiftJisPath.h"
@@ -20,16 +20,6 @@ TEST(ProgressPosition, OneEntryStaysAtZeroAndManyEntriesStayBelowComplete)
     EXPECT_EQ(ProgressPosition(1, 2), 128);
     EXPECT_EQ(ProgressPosition(999, 1000), 255);
     EXPECT_EQ(ProgressPosition(0, 0), 0);
-}
-
-TEST(RegistrationStore, OnlyTheNineXFamilyUsesSystemIni)
-{
-    EXPECT_EQ(ChooseRegistrationStore(true, 1), RegistrationStore::SystemIni);
-    EXPECT_EQ(ChooseRegistrationStore(true, 2), RegistrationStore::Registry);
-    EXPECT_EQ(ChooseRegistrationStore(true, 0), RegistrationStore::Registry);
-    EXPECT_EQ(ChooseRegistrationStore(true, 3), RegistrationStore::Registry);
-    // A failed version query leaves whatever the structure held: it must not count.
-    EXPECT_EQ(ChooseRegistrationStore(false, 1), RegistrationStore::Registry);
 }
 
 TEST(ProfilePath, AddsABackslashOnlyWhenTheLastCharacterIsNotOne)
