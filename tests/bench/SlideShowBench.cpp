@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 #include "JpegResource.h"
 #include "PumpMessages.h"
+#include "SaverResource.h"
 #include "SlideShowWnd.h"
 
 #include <windows.h>
@@ -42,7 +43,7 @@ public:
 // scaled copy would draw a slide step.
 std::vector<double> TimeStretches(HWND hWnd, int nWidth, int nHeight, int nCount)
 {
-    HBITMAP hPicture = LoadJpegResource(nullptr, 1);
+    HBITMAP hPicture = LoadJpegResource(nullptr, IDR_PICTURE1);
     HDC hWindow = GetDC(hWnd);
     HDC hSource = CreateCompatibleDC(hWindow);
     HGDIOBJ hOld = SelectObject(hSource, hPicture);
@@ -69,7 +70,7 @@ int BenchDecode()
     std::vector<double> times;
     for (int i = 0; i < 21; ++i) {
         const double t = 1000.0 * Seconds();
-        HBITMAP hBitmap = LoadJpegResource(nullptr, 1);
+        HBITMAP hBitmap = LoadJpegResource(nullptr, IDR_PICTURE1);
         times.push_back(1000.0 * Seconds() - t);
         if (hBitmap == nullptr)
             return 1;
