@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "DisplayText.h"
+#include "Dpi.h"
 #include "InstallerApp.h"
 #include "PaintDC.h"
 #include "ProgressDlg.h"
@@ -10,6 +11,7 @@ namespace {
 
 const UINT kIdTemplate = 102;
 const UINT kIdIcon = 128;
+const UINT kIdPicture = 129;
 const UINT kIdsAboutItem = 101;
 const UINT kIdmAbout = 0x0010;
 
@@ -21,12 +23,14 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 CInstallerDlg::CInstallerDlg(CWnd* pParent)
     : CDialog(kIdTemplate, pParent)
     , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(kIdIcon)))
+    , m_picture(kIdPicture)
 {
 }
 
 BOOL CInstallerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_picture.Fit(m_hWnd, GetWindowDpi(m_hWnd));
 
     CMenu sysMenu = GetSystemMenu(FALSE);
     if (sysMenu.m_hMenu) {
@@ -74,6 +78,12 @@ void CInstallerDlg::OnPaint()
 HCURSOR CInstallerDlg::OnQueryDragIcon()
 {
     return reinterpret_cast<HCURSOR>(m_hIcon);
+}
+
+void CInstallerDlg::OnDpiChanged(UINT nDpi, const RECT* pSuggested)
+{
+    CDialog::OnDpiChanged(nDpi, pSuggested);
+    m_picture.Fit(m_hWnd, nDpi);
 }
 
 void CInstallerDlg::OnOK()
