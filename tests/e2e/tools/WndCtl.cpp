@@ -9,7 +9,7 @@
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 //   wndctl foreground                 the foreground window
 //   wndctl picture DIALOG             the dialog's bitmap control: x, y, width, height in
-//                                     the client area, then the client size
+//                                     the client area, the client size, x, y on the screen
 #include <windows.h>
 
 #include <cstdio>
@@ -133,12 +133,13 @@ int wmain(int argc, wchar_t** argv)
     if (argc == 3 && wcscmp(argv[1], L"picture") == 0) {
         const HWND hDlg = reinterpret_cast<HWND>(Number(argv[2]));
         const HWND hPicture = FindBitmapControl(hDlg);
-        RECT rc, rcClient;
-        if (!hPicture || !GetWindowRect(hPicture, &rc) || !GetClientRect(hDlg, &rcClient))
+        RECT rcScreen, rc, rcClient;
+        if (!hPicture || !GetWindowRect(hPicture, &rcScreen) || !GetClientRect(hDlg, &rcClient))
             return 1;
+        rc = rcScreen;
         MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
-        printf("%ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, rcClient.right,
-               rcClient.bottom);
+        printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+               rcClient.right, rcClient.bottom, rcScreen.left, rcScreen.top);
         return 0;
     }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
