@@ -39,8 +39,7 @@ HBITMAP CreateHalftoneCopy(const CBitmap& bmpSource, int nWidth, int nHeight)
     const HGDIOBJ hOldCopy = dcCopy.SelectObject(bmpCopy);
     dcCopy.SetStretchBltMode(HALFTONE);
     dcCopy.SetBrushOrg(0, 0);
-    const BOOL bDrawn =
-        dcCopy.StretchBlt(0, 0, nWidth, nHeight, dcSource, 0, 0, sizeSource.cx, sizeSource.cy, SRCCOPY);
+    const BOOL bDrawn = dcCopy.StretchBlt(0, 0, nWidth, nHeight, dcSource, 0, 0, sizeSource.cx, sizeSource.cy, SRCCOPY);
     SelectObject(dcSource, hOldSource);
     SelectObject(dcCopy, hOldCopy);
     return bDrawn ? static_cast<HBITMAP>(bmpCopy.Detach()) : nullptr;

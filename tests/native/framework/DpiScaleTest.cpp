@@ -20,9 +20,9 @@ TEST(DpiScale, PictureSizesAtCommonScales)
 
 TEST(DpiScale, RoundsToNearestWithHalvesAwayFromZero)
 {
-    EXPECT_EQ(ScaleToDpi(1, 144), 2);    // 1.5
-    EXPECT_EQ(ScaleToDpi(-1, 144), -2);  // -1.5
-    EXPECT_EQ(ScaleToDpi(3, 120), 4);    // 3.75
+    EXPECT_EQ(ScaleToDpi(1, 144), 2);      // 1.5
+    EXPECT_EQ(ScaleToDpi(-1, 144), -2);    // -1.5
+    EXPECT_EQ(ScaleToDpi(3, 120), 4);      // 3.75
     EXPECT_EQ(ScaleToDpi(229, 120), 286);  // 286.25
     EXPECT_EQ(ScaleToDpi(-229, 120), -286);
     EXPECT_EQ(ScaleToDpi(7, 110), 8);  // 8.02
