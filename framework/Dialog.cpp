@@ -77,3 +77,11 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
         return FALSE;
     }
 }
+
+void CDialog::OnDpiChanged(UINT, const RECT* pSuggested)
+{
+    Default();
+    if (pSuggested)
+        SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+                     pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}

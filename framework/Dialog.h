@@ -38,6 +38,8 @@ protected:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Takes the platform's suggested place and size for the new scale.
+    void OnDpiChanged(UINT nDpi, const RECT* pSuggested) override;
 
 private:
     static INT_PTR CALLBACK DialogProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

@@ -12,6 +12,13 @@ void CGdiObject::Attach(HGDIOBJ hObject)
     m_hObject = hObject;
 }
 
+HGDIOBJ CGdiObject::Detach()
+{
+    const HGDIOBJ hObject = m_hObject;
+    m_hObject = nullptr;
+    return hObject;
+}
+
 BOOL CGdiObject::DeleteObject()
 {
     if (m_hObject == nullptr)

@@ -16,6 +16,8 @@ public:
 
     // Takes ownership of hObject; whatever was held before is deleted.
     void Attach(HGDIOBJ hObject);
+    // Gives up ownership: the caller deletes the object.
+    HGDIOBJ Detach();
     BOOL DeleteObject();
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
 

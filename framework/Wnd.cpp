@@ -111,6 +111,9 @@ LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(OnQueryDragIcon());
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         return Default();
     }
@@ -139,6 +142,11 @@ void CWnd::OnSysCommand(UINT, LPARAM)
 HCURSOR CWnd::OnQueryDragIcon()
 {
     return reinterpret_cast<HCURSOR>(Default());
+}
+
+void CWnd::OnDpiChanged(UINT, const RECT*)
+{
+    Default();
 }
 
 void CWnd::PostNcDestroy() {}

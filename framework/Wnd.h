@@ -67,6 +67,9 @@ protected:
     virtual void OnPaint();
     virtual void OnSysCommand(UINT nId, LPARAM lParam);
     virtual HCURSOR OnQueryDragIcon();
+    // The window's monitor changed its scale, or the window moved to one of another scale;
+    // pSuggested is the platform's rectangle for the window at nDpi, null when none came.
+    virtual void OnDpiChanged(UINT nDpi, const RECT* pSuggested);
 
     // Called after the window's last message, with the object already unbound: a window
     // object allocated on the heap deletes itself here.

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "DisplayText.h"
+#include "Dpi.h"
 #include "InstallerApp.h"
 #include "InstallerResource.h"
 #include "PaintDC.h"
@@ -19,12 +20,14 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 CInstallerDlg::CInstallerDlg(CWnd* pParent)
     : CDialog(IDD_INSTALLER, pParent)
     , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDI_PRODUCT)))
+    , m_picture(IDB_PICTURE)
 {
 }
 
 BOOL CInstallerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_picture.Fit(m_hWnd, GetWindowDpi(m_hWnd));
 
     CMenu sysMenu = GetSystemMenu(FALSE);
     if (sysMenu.m_hMenu) {
@@ -72,6 +75,12 @@ void CInstallerDlg::OnPaint()
 HCURSOR CInstallerDlg::OnQueryDragIcon()
 {
     return reinterpret_cast<HCURSOR>(m_hIcon);
+}
+
+void CInstallerDlg::OnDpiChanged(UINT nDpi, const RECT* pSuggested)
+{
+    CDialog::OnDpiChanged(nDpi, pSuggested);
+    m_picture.Fit(m_hWnd, nDpi);
 }
 
 void CInstallerDlg::OnOK()

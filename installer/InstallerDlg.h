@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "DpiPicture.h"
 
 // The main dialog: picture, notice, install and exit buttons. The install
 // button (and Enter) runs the progress dialog; the dialog stays open afterwards.
@@ -15,6 +16,8 @@ protected:
     void OnSysCommand(UINT nId, LPARAM lParam) override;
     void OnPaint() override;
     HCURSOR OnQueryDragIcon() override;
+    void OnDpiChanged(UINT nDpi, const RECT* pSuggested) override;
 
     HICON m_hIcon;
+    CDpiPicture m_picture;
 };

@@ -1,6 +1,7 @@
 #include "SaverApp.h"
 
 #include "CommandLine.h"
+#include "Dpi.h"
 #include "SaverDlg.h"
 #include "SlideShowWnd.h"
 #include "SystemLibrary.h"
@@ -70,6 +71,8 @@ BOOL CSaverApp::DoSaver(HWND hParent)
     RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     // A number that names no window fails the creation below, and the program ends at once.
     if (hParent) {
+        // In the parent's DPI awareness, so that a host of another awareness keeps its preview.
+        const CThreadDpiAwareness awareness(hParent);
         ::GetClientRect(hParent, &rect);
         return pWnd->CreateEx(0, SaverWindowClass(), nullptr, kPreviewStyle, rect, hParent, 0);
     }

@@ -1,12 +1,19 @@
 #pragma once
 
 #include "Dialog.h"
-#include "SaverResource.h"
+#include "DpiPicture.h"
 
 // The settings dialog: the product's picture and a credit line. The saver has no settings,
 // so nothing is read or stored; OK, Enter, Escape and the close box all just end it.
 class CSaverDlg : public CDialog
 {
 public:
-    explicit CSaverDlg(CWnd* pParentWnd = nullptr) : CDialog(IDD_SETTINGS, pParentWnd) {}
+    explicit CSaverDlg(CWnd* pParentWnd = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnDpiChanged(UINT nDpi, const RECT* pSuggested) override;
+
+private:
+    CDpiPicture m_picture;
 };

@@ -8,6 +8,8 @@
 //   wndctl info HWND                  owner, enabled, visible, class
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 //   wndctl foreground                 the foreground window
+//   wndctl picture DIALOG             the dialog's bitmap control: x, y, width, height in
+//                                     the client area, the client size, x, y on the screen
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +62,14 @@ BOOL CALLBACK PrintTop(HWND hWnd, LPARAM)
     if (IsWindowVisible(hWnd))
         EnumChildWindows(hWnd, PrintChild, 0);
     return TRUE;
+}
+
+HWND FindBitmapControl(HWND hDlg)
+{
+    for (HWND hChild = GetWindow(hDlg, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT))
+        if (ClassOf(hChild) == "Static" && (GetWindowLongW(hChild, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            return hChild;
+    return nullptr;
 }
 
 UINT_PTR Number(const wchar_t* psz)
@@ -120,7 +130,19 @@ int wmain(int argc, wchar_t** argv)
         }
         return 1;
     }
+    if (argc == 3 && wcscmp(argv[1], L"picture") == 0) {
+        const HWND hDlg = reinterpret_cast<HWND>(Number(argv[2]));
+        const HWND hPicture = FindBitmapControl(hDlg);
+        RECT rcScreen, rc, rcClient;
+        if (!hPicture || !GetWindowRect(hPicture, &rcScreen) || !GetClientRect(hDlg, &rcClient))
+            return 1;
+        rc = rcScreen;
+        MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
+        printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+               rcClient.right, rcClient.bottom, rcScreen.left, rcScreen.top);
+        return 0;
+    }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground\n");
+                    "CLASS-PREFIX | foreground | picture DIALOG\n");
     return 2;
 }

@@ -58,5 +58,6 @@ TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
     const std::string strManifest = ResourceText(MAKEINTRESOURCEA(24), 1);
     EXPECT_NE(strManifest.find("level=\"requireAdministrator\""), std::string::npos);
     EXPECT_NE(strManifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_EQ(strManifest.find("dpiAware"), std::string::npos);
+    EXPECT_NE(strManifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(strManifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }
