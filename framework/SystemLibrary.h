@@ -2,6 +2,12 @@
 
 #include "ScopedHandle.h"
 
+#include <string>
+
+// The platform's system directory without a trailing separator, or empty when it cannot be
+// had in full.
+std::string SystemDirectory();
+
 // Loads a library from the system directory by full path: never a copy found beside the
 // program or on the search path. Null when it is not there.
 CLibrary LoadSystemLibrary(const char* pszName);

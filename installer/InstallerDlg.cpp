@@ -18,9 +18,10 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 
 }  // namespace
 
-CInstallerDlg::CInstallerDlg(CWnd* pParent)
+CInstallerDlg::CInstallerDlg(CInstallOperations& operations, CWnd* pParent)
     : CDialog(kIdTemplate, pParent)
     , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(kIdIcon)))
+    , m_operations(operations)
 {
 }
 
@@ -78,7 +79,11 @@ HCURSOR CInstallerDlg::OnQueryDragIcon()
 
 void CInstallerDlg::OnOK()
 {
-    CProgressDlg dlgProgress;
+    // The progress dialog's modal loop dispatches this dialog's queued messages too.
+    if (m_bInstalling)
+        return;
+    m_bInstalling = true;
+    CProgressDlg dlgProgress(m_operations);
     GetDlgItem(IDOK).EnableWindow(FALSE);
     GetDlgItem(IDCANCEL).EnableWindow(FALSE);
     CMenu sysMenu = GetSystemMenu(FALSE);
@@ -89,4 +94,5 @@ void CInstallerDlg::OnOK()
     GetDlgItem(IDCANCEL).EnableWindow(TRUE);
     GetDlgItem(IDOK).EnableWindow(TRUE);
     sysMenu.EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    m_bInstalling = false;
 }

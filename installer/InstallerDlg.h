@@ -2,12 +2,15 @@
 
 #include "Dialog.h"
 
+class CInstallOperations;
+
 // The main dialog (template 102): picture, notice, install and exit buttons. The install
-// button (and Enter) runs the progress dialog; the dialog stays open afterwards.
+// button (and Enter) runs the progress dialog on the given operations; the dialog stays open
+// afterwards.
 class CInstallerDlg : public CDialog
 {
 public:
-    explicit CInstallerDlg(CWnd* pParent = nullptr);
+    explicit CInstallerDlg(CInstallOperations& operations, CWnd* pParent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
@@ -17,4 +20,9 @@ protected:
     HCURSOR OnQueryDragIcon() override;
 
     HICON m_hIcon;
+
+private:
+    CInstallOperations& m_operations;
+    // Set while an install runs: a queued install command must not start a second one.
+    bool m_bInstalling = false;
 };
