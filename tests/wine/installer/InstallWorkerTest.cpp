@@ -303,8 +303,8 @@ TEST_F(InstallWorker, FailedRegistrationPutsTheReplacedFilesBackAndSuccessDropsT
 
     m_ops.m_nRegisterResult = 0;
     EXPECT_EQ(RunWorker(), 0);
-    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), Payload(9000, 'a'));
-    EXPECT_EQ(ReadWholeFile(m_strDir + "b.dat"), Payload(100, 'b'));
+    EXPECT_TRUE(ReadWholeFile(m_strDir + "a.scr") == Payload(9000, 'a'));
+    EXPECT_TRUE(ReadWholeFile(m_strDir + "b.dat") == Payload(100, 'b'));
     EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
 }
 
