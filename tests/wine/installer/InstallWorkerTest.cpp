@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -288,7 +289,7 @@ TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
     EXPECT_TRUE(MoveFileA(strAside.c_str(), strIni.c_str()));
 }
 
-TEST_F(InstallWorker, FailedRegistrationPutsTheReplacedFilesBackAndSuccessDropsTheCopies)
+TEST_F(InstallWorker, FailedRegistrationOrLaterEntryPutsTheReplacedFilesBackAndSuccessDropsTheCopies)
 {
     m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(9000, 'a')).Add("b.dat", Payload(100, 'b')).Build();
     WriteWholeFile(m_strDir + "a.scr", "the saver installed before");
@@ -301,7 +302,18 @@ TEST_F(InstallWorker, FailedRegistrationPutsTheReplacedFilesBackAndSuccessDropsT
     // A file that replaced nothing stays, as after a failure in a later entry.
     EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
 
+    // An exception in a later entry (out of memory) puts it back as well.
+    m_ops.m_nExtracts = 0;
+    m_ops.m_onExtract = [this] {
+        if (m_ops.m_nExtracts == 2)
+            throw std::bad_alloc();
+    };
     m_ops.m_nRegisterResult = 0;
+    EXPECT_EQ(RunWorker(), 1);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), "the saver installed before");
+    EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
+
+    m_ops.m_onExtract = nullptr;
     EXPECT_EQ(RunWorker(), 0);
     EXPECT_TRUE(ReadWholeFile(m_strDir + "a.scr") == Payload(9000, 'a'));
     EXPECT_TRUE(ReadWholeFile(m_strDir + "b.dat") == Payload(100, 'b'));
