@@ -5,6 +5,7 @@
 #include "InstallWorker.h"
 #include "ReplacedFiles.h"
 #include "ShiftJisPath.h"
+#include "SystemLibrary.h"
 #include "ZipBuilder.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,16 @@ std::string RegisteredValue(DWORD* pType = nullptr, DWORD* pSize = nullptr)
     if (pSize)
         *pSize = nSize;
     return sz;
+}
+
+// The file's one line once it has been written (it exists before), waiting up to 20 s.
+std::string WaitForLine(const std::string& strPath)
+{
+    const DWORD nStart = GetTickCount();
+    std::string strText;
+    while ((strText = ReadWholeFile(strPath)).find('\n') == std::string::npos && GetTickCount() - nStart < 20000)
+        Sleep(50);
+    return strText;
 }
 
 void ForgetRegistration()
@@ -263,17 +274,29 @@ TEST_F(InstallWorker, NineXFamilyWritesBootSectionOfSystemIni)
     EXPECT_EQ(RegisteredValue(), "(none)");
 }
 
-TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParameters)
+TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParametersABareNameFromTheSystemDirectory)
 {
     char szSelf[MAX_PATH];
     const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
-    const std::string strMarker = m_strDir + "launched.txt";
-    TheApp().m_script.m_strExecFile = DirectoryOf(strSelf) + "marker-tool.exe   " + strMarker;
+    const std::string strTool = DirectoryOf(strSelf) + "marker-tool.exe";
+    TheApp().m_script.m_strExecFile = strTool + "   " + m_strDir + "launched.txt";
     TheApp().LaunchExecFile();
-    const DWORD nDeadline = GetTickCount() + 20000;
-    while (!PathExists(strMarker) && GetTickCount() < nDeadline)
-        Sleep(50);
-    EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
+    EXPECT_EQ(WaitForLine(m_strDir + "launched.txt"), "launched\n");
+
+    // A bare name runs the system directory's copy, not a file of that name in the current
+    // folder (Windows would search the current folder first; Wine already prefers the system
+    // directory, so here this checks the path that the launch builds).
+    const std::string strSystemCopy = SystemDirectory() + "\\orvmark.exe";
+    ASSERT_TRUE(CopyFileA(strTool.c_str(), strSystemCopy.c_str(), FALSE));
+    WriteWholeFile(m_strDir + "orvmark.exe", "planted, and no program");
+    char szCurrent[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, szCurrent);
+    SetCurrentDirectoryA(m_strDir.c_str());
+    TheApp().m_script.m_strExecFile = "orvmark.exe " + m_strDir + "bare.txt";
+    TheApp().LaunchExecFile();
+    SetCurrentDirectoryA(szCurrent);
+    EXPECT_EQ(WaitForLine(m_strDir + "bare.txt"), "launched\n");
+    DeleteFileA(strSystemCopy.c_str());
 }
 
 TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
