@@ -12,9 +12,10 @@ public:
     CThread(const CThread&) = delete;
     CThread& operator=(const CThread&) = delete;
 
-    // FALSE when the thread could not be started.
+    // FALSE when the thread could not be started. A thread started before is waited for first.
     BOOL Start(LPTHREAD_START_ROUTINE pfnStart, LPVOID pParam, SIZE_T nStackSize = 0)
     {
+        Join();
         DWORD nThreadId = 0;
         m_hThread.Reset(CreateThread(nullptr, nStackSize, pfnStart, pParam, 0, &nThreadId));
         return m_hThread ? TRUE : FALSE;

@@ -26,7 +26,8 @@ public:
     void LaunchExecFile() override;
 
     // Writes entry's member of the ZIP image to the entry's expanded destination, through a
-    // temporary file beside it, so that a failure leaves an earlier file in place.
+    // temporary file beside it, so that a failure leaves an earlier file in place; a file that
+    // it replaces is kept in replaced.
     static int ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry, CReplacedFiles& replaced);
 
     // Writes the registration value to the given store: 0, or 1 when that failed.
