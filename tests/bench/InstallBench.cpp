@@ -1,6 +1,6 @@
 // Unpacking the shipped member through the installer's own extraction (the archive reader, a
-// flushed temporary file, the copy of the file it replaces, the replace) into a folder. Prints the median time of 21 runs in ms; the
-// script sets it against unzip in the same run.
+// flushed temporary file, the copy of the file it replaces, the replace) into a folder. Prints
+// the median time of 21 runs in ms; the script sets it against unzip in the same run.
 //   install-bench ZIP DIR   (Wine maps Z: to the Unix root)
 #include "BenchSupport.h"
 #include "InstallerApp.h"
