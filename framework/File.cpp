@@ -20,6 +20,12 @@ void CFile::Write(const void* pBuffer, UINT nCount)
         throw CFileException(ERROR_DISK_FULL, m_strFileName);
 }
 
+void CFile::Flush()
+{
+    if (!m_hFile || !FlushFileBuffers(m_hFile.Get()))
+        throw CFileException(m_hFile ? GetLastError() : ERROR_INVALID_HANDLE, m_strFileName);
+}
+
 void CFile::Close()
 {
     if (m_hFile && !CloseHandle(m_hFile.Release()))
@@ -28,7 +34,7 @@ void CFile::Close()
 
 void CFile::Replace(const std::string& strFrom, const std::string& strTo)
 {
-    if (!MoveFileExA(strFrom.c_str(), strTo.c_str(), MOVEFILE_REPLACE_EXISTING))
+    if (!MoveFileExA(strFrom.c_str(), strTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw CFileException(GetLastError(), strTo);
 }
 

@@ -36,9 +36,12 @@ public:
     CFile(const std::string& strFileName, UINT nOpenFlags);
 
     void Write(const void* pBuffer, UINT nCount);
+    // Returns once what was written is on the disk.
+    void Flush();
     void Close();
 
-    // Puts strFrom in place of strTo, replacing a file that is there.
+    // Puts strFrom in place of strTo, replacing a file that is there; returns once the new
+    // name is on the disk.
     static void Replace(const std::string& strFrom, const std::string& strTo);
     // Deletes the file; for clean-up paths, so it reports nothing.
     static void Remove(const std::string& strFileName) noexcept;

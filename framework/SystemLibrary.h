@@ -2,6 +2,8 @@
 
 #include "ScopedHandle.h"
 
+#include <string>
+
 // Loads a library from the system directory by full path: never a copy found beside the
 // program or on the search path. Null when it is not there.
 CLibrary LoadSystemLibrary(const char* pszName);

@@ -1,23 +1,31 @@
 #include "InstallWorker.h"
 
+#include "InstallOperations.h"
 #include "InstallRules.h"
-#include "InstallerApp.h"
+#include "ReplacedFiles.h"
 
 int CInstallWorker::Run()
 {
-    CInstallerApp* pApp = GetInstallerApp();
-    const std::vector<FileEntry>& files = pApp->m_script.m_files;
+    Finish(Install());
+    return 0;
+}
+
+int CInstallWorker::Install()
+{
+    CReplacedFiles replaced;
+    const std::vector<FileEntry>& files = m_operations.Files();
     for (size_t i = 0; i < files.size(); ++i) {
-        const int nResult = pApp->ExtractFile(files[i]);
-        if (nResult != 0) {
-            Finish(nResult);
-            return 0;
-        }
+        const int nResult = m_operations.ExtractFile(files[i], replaced);
+        if (nResult != 0)
+            return nResult;
         m_nProgress.store(ProgressPosition(i, files.size()), std::memory_order_relaxed);
     }
     m_nProgress.store(kProgressComplete, std::memory_order_relaxed);
-    Finish(pApp->RegisterScreenSaver());
-    return 0;
+    const int nResult = m_operations.RegisterScreenSaver();
+    // Until the saver is named, the files it replaced stay beside it, to be put back.
+    if (nResult == 0)
+        replaced.Keep();
+    return nResult;
 }
 
 void CInstallWorker::Finish(int32_t nResult)

@@ -6,9 +6,11 @@
 #include "InstallerResource.h"
 #include "PayloadArchive.h"
 #include "Registry.h"
+#include "ReplacedFiles.h"
 #include "ResourceBytes.h"
 #include "ShiftJisPath.h"
 #include "SystemInfo.h"
+#include "TempFile.h"
 
 #include <shellapi.h>
 
@@ -16,35 +18,32 @@ namespace {
 
 const unsigned kChunkSize = 1024;
 
-// A new, empty file in the destination's directory, or empty when none can be made there.
-std::string CreateTempFileBeside(const std::string& strDestination)
+void WriteWhole(CPayloadArchive& archive, const std::string& strPath)
 {
-    const std::string strDirectory = DirectoryOf(strDestination);
-    char szTemp[MAX_PATH];
-    if (!GetTempFileNameA(strDirectory.empty() ? "." : strDirectory.c_str(), "orv", 0, szTemp))
-        return std::string();
-    return szTemp;
+    CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+    char buffer[kChunkSize];
+    for (unsigned nRead; (nRead = archive.Read(buffer, kChunkSize)) != 0;)
+        file.Write(buffer, nRead);
+    // On the disk before its name replaces the old file's.
+    file.Flush();
+    file.Close();
 }
 
-int WriteMember(CPayloadArchive& archive, const std::string& strDestination)
+int WriteMember(CPayloadArchive& archive, const std::string& strDestination, CReplacedFiles& replaced)
 {
-    const std::string strTemp = CreateTempFileBeside(strDestination);
-    if (strTemp.empty())
+    replaced.PrepareFolderOf(strDestination);
+    CTempFile temp(strDestination);
+    if (temp.Path().empty())
         return 1;
     try {
-        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite);
-        char buffer[kChunkSize];
-        for (unsigned nRead; (nRead = archive.Read(buffer, kChunkSize)) != 0;)
-            file.Write(buffer, nRead);
-        file.Close();
-        if (archive.IsComplete()) {
-            CFile::Replace(strTemp, strDestination);
-            return 0;
-        }
+        WriteWhole(archive, temp.Path());
+        if (!archive.IsComplete())
+            return 1;
+        replaced.Replace(temp, strDestination);
+        return 0;
     } catch (const CFileException&) {
+        return 1;
     }
-    CFile::Remove(strTemp);
-    return 1;
 }
 
 std::string ShortPathOf(const std::string& strPath)
@@ -76,22 +75,22 @@ BOOL CInstallerApp::InitInstance()
 {
     Enable3dControls();
     m_script.Load();
-    CInstallerDlg dlg;
+    CInstallerDlg dlg(*this);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
 }
 
-int CInstallerApp::ExtractFile(const FileEntry& entry)
+int CInstallerApp::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)
 {
     const ResourceBytes payload = FindResourceBytes(nullptr, MAKEINTRESOURCEA(IDR_PAYLOAD), "FILE");
     if (!payload.m_pData)
         return 1;
-    return ExtractMember(payload.m_pData, payload.m_nSize, entry);
+    return ExtractMember(payload.m_pData, payload.m_nSize, entry, replaced);
 }
 
-int CInstallerApp::ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry)
+int CInstallerApp::ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry, CReplacedFiles& replaced)
 {
     CPayloadArchive archive;
     std::string strDestination = entry.m_strDestination;
@@ -99,7 +98,7 @@ int CInstallerApp::ExtractMember(const void* pImage, uint32_t nSize, const FileE
     archive.Attach(pImage, nSize);
     if (archive.OpenMember(entry.m_strSource.c_str()) != 0)
         return 1;
-    return WriteMember(archive, strDestination);
+    return WriteMember(archive, strDestination, replaced);
 }
 
 int CInstallerApp::RegisterScreenSaver()
@@ -122,5 +121,6 @@ void CInstallerApp::LaunchExecFile()
     if (m_script.m_strExecFile.empty())
         return;
     const ExecCommand command = SplitExecFile(m_script.m_strExecFile);
-    ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
+    const std::string strProgram = ProgramPath(command.m_strProgram, QuerySystemDirectory());
+    ShellExecuteA(nullptr, "open", strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
 }

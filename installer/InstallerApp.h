@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstallOperations.h"
 #include "InstallRules.h"
 #include "InstallScript.h"
 #include "WinApp.h"
@@ -8,25 +9,26 @@
 #include <string>
 
 // The installer's application object: holds the install script and performs the install
-// operations that the worker and the progress dialog call.
-class CInstallerApp : public CWinApp
+// operations on it for the worker and the progress dialog.
+class CInstallerApp : public CWinApp, public CInstallOperations
 {
 public:
     BOOL InitInstance() override;
 
-    // Writes one entry from the payload (resource IDR_PAYLOAD): 0 when written, 1 on failure.
-    // Virtual so that tests can hand ExtractMember payloads of their own.
-    virtual int ExtractFile(const FileEntry& entry);
+    const std::vector<FileEntry>& Files() const override { return m_script.m_files; }
 
-    // Names the installed saver as the desktop's screen saver: 0, or 1 when that failed.
-    int RegisterScreenSaver();
+    // Writes one entry from the payload (resource IDR_PAYLOAD).
+    int ExtractFile(const FileEntry& entry, CReplacedFiles& replaced) override;
 
-    // Starts the script's EXECFILE command; a failure passes silently.
-    void LaunchExecFile();
+    int RegisterScreenSaver() override;
+
+    // Starts the script's EXECFILE command.
+    void LaunchExecFile() override;
 
     // Writes entry's member of the ZIP image to the entry's expanded destination, through a
-    // temporary file beside it, so that a failure leaves an earlier file in place.
-    static int ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry);
+    // temporary file beside it, so that a failure leaves an earlier file in place; a file that
+    // it replaces is kept in replaced.
+    static int ExtractMember(const void* pImage, uint32_t nSize, const FileEntry& entry, CReplacedFiles& replaced);
 
     // Writes the registration value to the given store: 0, or 1 when that failed.
     static int WriteRegistration(RegistrationStore store, const std::string& strValue);

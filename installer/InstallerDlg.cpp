@@ -17,10 +17,11 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 
 }  // namespace
 
-CInstallerDlg::CInstallerDlg(CWnd* pParent)
+CInstallerDlg::CInstallerDlg(CInstallOperations& operations, CWnd* pParent)
     : CDialog(IDD_INSTALLER, pParent)
     , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDI_PRODUCT)))
     , m_picture(IDB_PICTURE)
+    , m_operations(operations)
 {
 }
 
@@ -85,7 +86,11 @@ void CInstallerDlg::OnDpiChanged(UINT nDpi, const RECT* pSuggested)
 
 void CInstallerDlg::OnOK()
 {
-    CProgressDlg dlgProgress;
+    // The progress dialog's modal loop dispatches this dialog's queued messages too.
+    if (m_bInstalling)
+        return;
+    m_bInstalling = true;
+    CProgressDlg dlgProgress(m_operations);
     GetDlgItem(IDOK).EnableWindow(FALSE);
     GetDlgItem(IDCANCEL).EnableWindow(FALSE);
     CMenu sysMenu = GetSystemMenu(FALSE);
@@ -96,4 +101,5 @@ void CInstallerDlg::OnOK()
     GetDlgItem(IDCANCEL).EnableWindow(TRUE);
     GetDlgItem(IDOK).EnableWindow(TRUE);
     sysMenu.EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    m_bInstalling = false;
 }

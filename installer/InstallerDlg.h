@@ -3,12 +3,15 @@
 #include "Dialog.h"
 #include "DpiPicture.h"
 
+class CInstallOperations;
+
 // The main dialog: picture, notice, install and exit buttons. The install
-// button (and Enter) runs the progress dialog; the dialog stays open afterwards.
+// button (and Enter) runs the progress dialog on the given operations; the dialog stays open
+// afterwards.
 class CInstallerDlg : public CDialog
 {
 public:
-    explicit CInstallerDlg(CWnd* pParent = nullptr);
+    explicit CInstallerDlg(CInstallOperations& operations, CWnd* pParent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
@@ -20,4 +23,9 @@ protected:
 
     HICON m_hIcon;
     CDpiPicture m_picture;
+
+private:
+    CInstallOperations& m_operations;
+    // Set while an install runs: a queued install command must not start a second one.
+    bool m_bInstalling = false;
 };

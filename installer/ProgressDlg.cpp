@@ -1,10 +1,9 @@
 #include "ProgressDlg.h"
 
+#include "InstallOperations.h"
 #include "InstallRules.h"
-#include "InstallerApp.h"
 #include "InstallerResource.h"
 #include "MessageBox.h"
-#include "ScopedHandle.h"
 
 namespace {
 
@@ -20,7 +19,21 @@ const char kFailureText[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b\x8
 
 }  // namespace
 
-CProgressDlg::CProgressDlg(CWnd* pParent) : CDialog(IDD_PROGRESS, pParent) {}
+CProgressDlg::CProgressDlg(CInstallOperations& operations, CWnd* pParent)
+    : CDialog(IDD_PROGRESS, pParent)
+    , m_worker(operations)
+    , m_operations(operations)
+{
+}
+
+INT_PTR CProgressDlg::DoModal()
+{
+    const INT_PTR nResult = CDialog::DoModal();
+    // A quit message ends the modal loop while the worker may still write; the dialog
+    // manager has queued it again, so the program ends once the worker has finished.
+    m_thread.Join();
+    return nResult;
+}
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -34,10 +47,8 @@ BOOL CProgressDlg::OnInitDialog()
     m_progress.SetRange(0, kProgressComplete);
     m_progress.SetPos(0);
 
-    DWORD nThreadId = 0;
-    // The dialog never waits for the thread: it learns of the end through m_bRunning alone.
-    const CKernelHandle hThread(CreateThread(nullptr, kStackSize, InstallThreadProc, &m_worker, 0, &nThreadId));
-    if (!hThread)
+    // The timer learns of the end through m_bRunning alone.
+    if (!m_thread.Start(InstallThreadProc, &m_worker, kStackSize))
         m_worker.Finish(1);
     SetTimer(kIdTimer, kTimerPeriod);
     return TRUE;
@@ -52,7 +63,7 @@ void CProgressDlg::OnTimer(UINT_PTR)
             AfxMessageBox(kFailureText, MB_OK | MB_ICONERROR);
         } else {
             AfxMessageBox(kSuccessText, MB_OK | MB_ICONINFORMATION);
-            GetInstallerApp()->LaunchExecFile();
+            m_operations.LaunchExecFile();
         }
         CDialog::OnOK();
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installer from end to end in a fresh prefix: title, install with Enter, the success box,
-# the installed file and its registration, a second install, the About box, Escape; a failing install; the
-# 9x family's system.ini; the caption of a renamed copy. Saves screenshots of the main dialog
-# and both message boxes.
+# the installed file and its registration, no temporary file left (not even an interrupted
+# install's), a second install, the About box, Escape; a failing install; the 9x family's
+# system.ini; the caption of a renamed copy. Saves screenshots of the main dialog and both
+# message boxes.
 . "$(dirname "$0")/../../scripts/lib/e2e.sh"
 e2e_begin 1280x1024
 
@@ -28,6 +29,7 @@ buttons_ready() {
 }
 registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $2, $3 }'; }
 forget_registration() { wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true; }
+no_temp_files() { [ -z "$(find "$SYSTEM32" -maxdepth 1 -iname 'orv*.tmp')" ]; }
 boot_value() { tr -d '\r' <"$WINEPREFIX/drive_c/windows/system.ini" | awk -F= '/^\[/ { on = ($0 == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }
 
 # install_once CAPTION TEXT [SHOT]: Enter on the main dialog, the box CAPTION says TEXT, Enter
@@ -49,6 +51,8 @@ leave() {
 }
 
 echo "# install, install again, leave"
+# What an install that ended half-way would have left.
+echo half >"$SYSTEM32/orv1A2B.tmp"
 wine "$ORVANTA_BIN/installer.exe" &
 pid=$!
 e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
@@ -57,6 +61,7 @@ window_shot installer-main "$TITLE"
 install_once installer "$SUCCESS" installer-success
 e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]
+e2e_check "no temporary file of ours is left in the system directory" no_temp_files
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
@@ -95,5 +100,6 @@ wine 'C:\Orvanta-Setup.exe' &
 pid=$!
 e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
 install_once Orvanta-Setup "$SUCCESS"
+e2e_check "replacing the saver left no copy of the old one" no_temp_files
 leave $pid
 echo "screenshots: $E2E_SHOTS/installer-main.png, installer-success.png, installer-failure.png"

@@ -68,3 +68,18 @@ TEST(SplitExecFile, ProgramBeforeTheFirstBlankParametersAfterTheBlanks)
     EXPECT_EQ(leading.m_strProgram, "");
     EXPECT_EQ(leading.m_strParameters, "a.exe b");
 }
+
+TEST(ProgramPath, ABareNameIsTheSystemDirectorysAnyPlaceNamedStaysAsWritten)
+{
+    EXPECT_EQ(ProgramPath("control.exe", "C:\\WINDOWS\\system32"), "C:\\WINDOWS\\system32\\control.exe");
+    EXPECT_EQ(ProgramPath("control.exe", "C:\\"), "C:\\control.exe");
+    // "C:\表" ends in the byte 0x5C, but that is the second half of 表.
+    EXPECT_EQ(ProgramPath("a.exe", "C:\\\x95\x5c"), "C:\\\x95\x5c\\a.exe");
+    EXPECT_EQ(ProgramPath("\x95\x5c.exe", "C:\\S"), "C:\\S\\\x95\x5c.exe");
+    EXPECT_EQ(ProgramPath("C:\\tools\\a.exe", "C:\\S"), "C:\\tools\\a.exe");
+    EXPECT_EQ(ProgramPath("tools/a.exe", "C:\\S"), "tools/a.exe");
+    EXPECT_EQ(ProgramPath("C:a.exe", "C:\\S"), "C:a.exe");
+    // Nothing to start stays nothing, and without a system directory a bare name is refused.
+    EXPECT_EQ(ProgramPath("", "C:\\S"), "");
+    EXPECT_EQ(ProgramPath("control.exe", ""), "");
+}

@@ -1,13 +1,19 @@
 // The install worker and the install operations in-process under Wine: files written from
-// payloads of the tests' own through the ExtractMember seam, failures, and the registration.
+// payloads of the tests' own through the ExtractMember seam, failures, what a failed install
+// puts back, and the registration.
+#include "InstallTestSupport.h"
 #include "InstallWorker.h"
+#include "ReplacedFiles.h"
 #include "ShiftJisPath.h"
-#include "TestInstallerApp.h"
+#include "SystemInfo.h"
 #include "ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -47,6 +53,16 @@ std::string RegisteredValue(DWORD* pType = nullptr, DWORD* pSize = nullptr)
     return sz;
 }
 
+// The file's one line once it has been written (it exists before), waiting up to 20 s.
+std::string WaitForLine(const std::string& strPath)
+{
+    const DWORD nStart = GetTickCount();
+    std::string strText;
+    while ((strText = ReadWholeFile(strPath)).find('\n') == std::string::npos && GetTickCount() - nStart < 20000)
+        Sleep(50);
+    return strText;
+}
+
 void ForgetRegistration()
 {
     HKEY hKey = nullptr;
@@ -61,20 +77,20 @@ class InstallWorker : public ::testing::Test
 protected:
     void SetUp() override
     {
-        TestApp().Reset();
+        TheApp().m_script = CInstallScript();
         ForgetRegistration();
         m_strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
     void AddEntry(const std::string& strSource, const std::string& strFile)
     {
-        TestApp().m_script.m_files.push_back(FileEntry{strSource, m_strDir + strFile});
+        m_ops.m_files.push_back(FileEntry{strSource, m_strDir + strFile});
     }
 
     // Runs the worker as the thread would and checks that it finished.
     int RunWorker(int* pProgress = nullptr)
     {
-        CInstallWorker worker;
+        CInstallWorker worker(m_ops);
         EXPECT_EQ(InstallThreadProc(&worker), 0u);
         EXPECT_EQ(worker.m_bRunning.load(), 0);
         if (pProgress)
@@ -83,24 +99,23 @@ protected:
     }
 
     std::string m_strDir;
+    CFakeOperations m_ops;
 };
 
 }  // namespace
 
 TEST_F(InstallWorker, NoEntriesStillRegistersAndSucceeds)
 {
-    WriteWholeFile(m_strDir + "saver.scr", "x");
-    TestApp().m_script.m_strScreenSaver = m_strDir + "saver.scr";
     int nProgress = -1;
     EXPECT_EQ(RunWorker(&nProgress), 0);
     EXPECT_EQ(nProgress, 256);
-    EXPECT_EQ(RegisteredValue(), ShortPath(m_strDir + "saver.scr"));
+    EXPECT_EQ(m_ops.m_nRegistrations.load(), 1);
 }
 
 TEST_F(InstallWorker, OneAndThreeEntriesAreWrittenWholeWithNothingLeftBehind)
 {
     const std::string a = Payload(70000, 'a'), b = Payload(1024, 'b'), c = Payload(0, 'c');
-    TestApp().m_strImage = ZipBuilder().Add("a.scr", a).Add("b.dat", b).Add("c.txt", c).Build();
+    m_ops.m_strImage = ZipBuilder().Add("a.scr", a).Add("b.dat", b).Add("c.txt", c).Build();
 
     AddEntry("a.scr", "one.scr");
     int nProgress = -1;
@@ -108,7 +123,7 @@ TEST_F(InstallWorker, OneAndThreeEntriesAreWrittenWholeWithNothingLeftBehind)
     EXPECT_EQ(nProgress, 256);
     EXPECT_EQ(ReadWholeFile(m_strDir + "one.scr"), a);
 
-    TestApp().m_script.m_files.clear();
+    m_ops.m_files.clear();
     AddEntry("a.scr", "a.scr");
     AddEntry("b.dat", "b.dat");
     AddEntry("c.txt", "c.txt");
@@ -123,8 +138,7 @@ TEST_F(InstallWorker, OneAndThreeEntriesAreWrittenWholeWithNothingLeftBehind)
 
 TEST_F(InstallWorker, FailureInTheSecondOfTwoKeepsTheFirstAndRegistersNothing)
 {
-    TestApp().m_strImage = ZipBuilder().Add("a.scr", Payload(3000, 'a')).Build();
-    TestApp().m_script.m_strScreenSaver = m_strDir + "a.scr";
+    m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(3000, 'a')).Build();
     AddEntry("a.scr", "a.scr");
     AddEntry("missing.scr", "b.scr");
     int nProgress = -1;
@@ -132,7 +146,7 @@ TEST_F(InstallWorker, FailureInTheSecondOfTwoKeepsTheFirstAndRegistersNothing)
     EXPECT_EQ(nProgress, 0);
     EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), Payload(3000, 'a'));
     EXPECT_FALSE(PathExists(m_strDir + "b.scr"));
-    EXPECT_EQ(RegisteredValue(), "(none)");
+    EXPECT_EQ(m_ops.m_nRegistrations.load(), 0);
 }
 
 TEST_F(InstallWorker, CorruptOrTruncatedMembersFailAndLeaveNoFile)
@@ -154,10 +168,10 @@ TEST_F(InstallWorker, CorruptOrTruncatedMembersFailAndLeaveNoFile)
     truncated.bOverrideCompressed = true;
     truncated.nCompressed = static_cast<uint32_t>(ZipBuilder::Deflate(data).size() / 2);
     // The truncated member is last, so its shortened data still lies inside the image.
-    TestApp().m_strImage = ZipBuilder().Add(badCrc).Add(badSize).Add(truncated).Build(false);
+    m_ops.m_strImage = ZipBuilder().Add(badCrc).Add(badSize).Add(truncated).Build(false);
 
     for (const char* pszName : {"crc.scr", "size.scr", "short.scr"}) {
-        TestApp().m_script.m_files.clear();
+        m_ops.m_files.clear();
         AddEntry(pszName, pszName);
         EXPECT_NE(RunWorker(), 0) << pszName;
         EXPECT_FALSE(PathExists(m_strDir + pszName)) << pszName;
@@ -171,7 +185,7 @@ TEST_F(InstallWorker, FailedReinstallKeepsThePreviousFile)
     corrupt.name = "a.scr";
     corrupt.data = Payload(20000, 'n');
     corrupt.bOverrideCrc = true;
-    TestApp().m_strImage = ZipBuilder().Add(corrupt).Build();
+    m_ops.m_strImage = ZipBuilder().Add(corrupt).Build();
     WriteWholeFile(m_strDir + "a.scr", "the saver installed before");
     AddEntry("a.scr", "a.scr");
     EXPECT_NE(RunWorker(), 0);
@@ -181,7 +195,7 @@ TEST_F(InstallWorker, FailedReinstallKeepsThePreviousFile)
 
 TEST_F(InstallWorker, UnwritableDestinationsFail)
 {
-    TestApp().m_strImage = ZipBuilder().Add("a.scr", Payload(5000, 'a')).Build();
+    m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(5000, 'a')).Build();
 
     // A folder where the file should go.
     CreateDirectoryA((m_strDir + "folder.scr").c_str(), nullptr);
@@ -190,7 +204,7 @@ TEST_F(InstallWorker, UnwritableDestinationsFail)
     EXPECT_TRUE(GetFileAttributesA((m_strDir + "folder.scr").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
     // A folder that does not exist.
-    TestApp().m_script.m_files.clear();
+    m_ops.m_files.clear();
     AddEntry("a.scr", "nowhere\\a.scr");
     EXPECT_NE(RunWorker(), 0);
 
@@ -199,7 +213,7 @@ TEST_F(InstallWorker, UnwritableDestinationsFail)
     const HANDLE hHeld = CreateFileA((m_strDir + "held.scr").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
-    TestApp().m_script.m_files.clear();
+    m_ops.m_files.clear();
     AddEntry("a.scr", "held.scr");
     EXPECT_NE(RunWorker(), 0);
     CloseHandle(hHeld);
@@ -210,12 +224,13 @@ TEST_F(InstallWorker, UnwritableDestinationsFail)
 
 TEST_F(InstallWorker, TheShippedPayloadInstallsTheBuiltSaverIntoTheSystemDirectory)
 {
-    TestApp().m_script.Load();
-    ASSERT_EQ(TestApp().m_script.m_files.size(), 1u);
-    // The program's own payload resource, not a test payload.
-    EXPECT_EQ(TestApp().CInstallerApp::ExtractFile(TestApp().m_script.m_files[0]), 0);
-    char szSystem[MAX_PATH];
-    const std::string strSystem(szSystem, GetSystemDirectoryA(szSystem, MAX_PATH));
+    TheApp().m_script.Load();
+    ASSERT_EQ(TheApp().Files().size(), 1u);
+    // The program's own resource IDR_PAYLOAD, not a test payload.
+    CReplacedFiles replaced;
+    EXPECT_EQ(TheApp().ExtractFile(TheApp().Files()[0], replaced), 0);
+    replaced.Keep();
+    const std::string strSystem = QuerySystemDirectory();
     const std::string strBuilt = ReadWholeFile(ORVANTA_SCR_PATH);
     EXPECT_FALSE(strBuilt.empty());
     EXPECT_TRUE(ReadWholeFile(strSystem + "\\Orvanta.scr") == strBuilt);
@@ -225,8 +240,8 @@ TEST_F(InstallWorker, RegistrationIsTheShortPathAsZeroTerminatedRegSz)
 {
     const std::string strLong = m_strDir + "a long saver name.scr";
     WriteWholeFile(strLong, "x");
-    TestApp().m_script.m_strScreenSaver = strLong;
-    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    TheApp().m_script.m_strScreenSaver = strLong;
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
     DWORD nType = 0, nSize = 0;
     const std::string strValue = RegisteredValue(&nType, &nSize);
     EXPECT_EQ(strValue, ShortPath(strLong));
@@ -237,13 +252,13 @@ TEST_F(InstallWorker, RegistrationIsTheShortPathAsZeroTerminatedRegSz)
 
 TEST_F(InstallWorker, RegistrationOfAMissingFileNamesItsLongPath)
 {
-    TestApp().m_script.m_strScreenSaver = m_strDir + "not written.scr";
-    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    TheApp().m_script.m_strScreenSaver = m_strDir + "not written.scr";
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
     EXPECT_EQ(RegisteredValue(), m_strDir + "not written.scr");
 
-    TestApp().m_script.m_strScreenSaver.clear();
+    TheApp().m_script.m_strScreenSaver.clear();
     ForgetRegistration();
-    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
     EXPECT_EQ(RegisteredValue(), "(none)");
 }
 
@@ -258,17 +273,29 @@ TEST_F(InstallWorker, NineXFamilyWritesBootSectionOfSystemIni)
     EXPECT_EQ(RegisteredValue(), "(none)");
 }
 
-TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParameters)
+TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParametersABareNameFromTheSystemDirectory)
 {
     char szSelf[MAX_PATH];
     const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
-    const std::string strMarker = m_strDir + "launched.txt";
-    TestApp().m_script.m_strExecFile = DirectoryOf(strSelf) + "marker-tool.exe   " + strMarker;
-    TestApp().LaunchExecFile();
-    const DWORD nDeadline = GetTickCount() + 20000;
-    while (!PathExists(strMarker) && GetTickCount() < nDeadline)
-        Sleep(50);
-    EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
+    const std::string strTool = DirectoryOf(strSelf) + "marker-tool.exe";
+    TheApp().m_script.m_strExecFile = strTool + "   " + m_strDir + "launched.txt";
+    TheApp().LaunchExecFile();
+    EXPECT_EQ(WaitForLine(m_strDir + "launched.txt"), "launched\n");
+
+    // A bare name runs the system directory's copy, not a file of that name in the current
+    // folder (Windows would search the current folder first; Wine already prefers the system
+    // directory, so here this checks the path that the launch builds).
+    const std::string strSystemCopy = QuerySystemDirectory() + "\\orvmark.exe";
+    ASSERT_TRUE(CopyFileA(strTool.c_str(), strSystemCopy.c_str(), FALSE));
+    WriteWholeFile(m_strDir + "orvmark.exe", "planted, and no program");
+    char szCurrent[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, szCurrent);
+    SetCurrentDirectoryA(m_strDir.c_str());
+    TheApp().m_script.m_strExecFile = "orvmark.exe " + m_strDir + "bare.txt";
+    TheApp().LaunchExecFile();
+    SetCurrentDirectoryA(szCurrent);
+    EXPECT_EQ(WaitForLine(m_strDir + "bare.txt"), "launched\n");
+    DeleteFileA(strSystemCopy.c_str());
 }
 
 TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
@@ -282,4 +309,51 @@ TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
     EXPECT_EQ(CInstallerApp::WriteRegistration(RegistrationStore::SystemIni, "C:\\X.SCR"), 1);
     RemoveDirectoryA(strIni.c_str());
     EXPECT_TRUE(MoveFileA(strAside.c_str(), strIni.c_str()));
+}
+
+TEST_F(InstallWorker, FailedRegistrationOrLaterEntryPutsTheReplacedFilesBackAndSuccessDropsTheCopies)
+{
+    m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(9000, 'a')).Add("b.dat", Payload(100, 'b')).Build();
+    WriteWholeFile(m_strDir + "a.scr", "the saver installed before");
+    AddEntry("a.scr", "a.scr");
+    AddEntry("b.dat", "b.dat");
+
+    m_ops.m_nRegisterResult = 1;
+    EXPECT_EQ(RunWorker(), 1);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), "the saver installed before");
+    // A file that replaced nothing stays, as after a failure in a later entry.
+    EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
+
+    // An exception in a later entry (out of memory) puts it back as well.
+    m_ops.m_nExtracts = 0;
+    m_ops.m_onExtract = [this] {
+        if (m_ops.m_nExtracts == 2)
+            throw std::bad_alloc();
+    };
+    m_ops.m_nRegisterResult = 0;
+    EXPECT_EQ(RunWorker(), 1);
+    EXPECT_EQ(ReadWholeFile(m_strDir + "a.scr"), "the saver installed before");
+    EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
+
+    m_ops.m_onExtract = nullptr;
+    EXPECT_EQ(RunWorker(), 0);
+    EXPECT_TRUE(ReadWholeFile(m_strDir + "a.scr") == Payload(9000, 'a'));
+    EXPECT_TRUE(ReadWholeFile(m_strDir + "b.dat") == Payload(100, 'b'));
+    EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
+}
+
+TEST_F(InstallWorker, RemovesOnlyOurTemporaryFilesLeftByAnInterruptedInstall)
+{
+    m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(500, 'a')).Build();
+    const std::vector<std::string> others = {"orv.tmp", "orv12345.tmp", "orvG1.tmp", "orv1.tmp.txt", "xorv1.tmp"};
+    for (const char* pszLeftover : {"orv1.tmp", "orvA2F.tmp", "ORVFFFF.TMP"})
+        WriteWholeFile(m_strDir + pszLeftover, "half a saver");
+    for (const std::string& strOther : others)
+        WriteWholeFile(m_strDir + strOther, "someone else's");
+    AddEntry("a.scr", "a.scr");
+    EXPECT_EQ(RunWorker(), 0);
+    std::vector<std::string> expected = others;
+    expected.push_back("a.scr");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderEntries(m_strDir), expected);
 }

@@ -1,8 +1,9 @@
 // The progress dialog in-process under Wine: it ignores OK and Cancel while the worker runs,
-// then shows the outcome in a message box captioned with the program's name and ends itself.
-// A helper thread plays the user; the test thread runs the modal dialog.
+// then shows the outcome in a message box captioned with the program's name and ends itself;
+// a quit message ends it only once the worker is done. A helper thread plays the user; the
+// test thread runs the modal dialog.
+#include "InstallTestSupport.h"
 #include "ProgressDlg.h"
-#include "TestInstallerApp.h"
 #include "ZipBuilder.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,16 @@ const wchar_t kProgressTitle[] = L"\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u72b6\u6
 const wchar_t kSuccessText[] = L"\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u306b\u6210\u529f\u3057\u307e\u3057\u305f\u3002";
 const wchar_t kFailureText[] = L"\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u306b\u5931\u6557\u3057\u307e\u3057\u305f\u3002";
 
-HWND WaitForWindow(const std::function<HWND()>& find)
+HWND FindProgressDialog()
 {
-    const DWORD nDeadline = GetTickCount() + 20000;
-    HWND hWnd = nullptr;
-    while (!(hWnd = find()) && GetTickCount() < nDeadline)
-        Sleep(20);
-    return hWnd;
+    return FindWindowW(L"#32770", kProgressTitle);
+}
+
+// The dialog manager shows the dialog only once its loop first runs dry.
+HWND FindShownProgressDialog()
+{
+    const HWND hDlg = FindProgressDialog();
+    return hDlg && IsWindowVisible(hDlg) ? hDlg : nullptr;
 }
 
 HWND FindMessageBox()
@@ -49,7 +53,7 @@ struct Observed
 // dismisses the message box.
 void PlayUser(HANDLE hGate, Observed& observed)
 {
-    const HWND hDlg = WaitForWindow([] { return FindWindowW(L"#32770", kProgressTitle); });
+    const HWND hDlg = WaitForWindow(FindShownProgressDialog);
     if (hDlg) {
         SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -65,40 +69,80 @@ void PlayUser(HANDLE hGate, Observed& observed)
     PostMessageW(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-Observed RunInstall(const std::string& strSource)
+class ProgressDlg : public ::testing::Test
 {
-    const std::string strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    CTestInstallerApp& app = TestApp();
-    app.Reset();
-    app.m_strImage = ZipBuilder().Add("a.scr", "payload").Build();
-    app.m_script.m_files.push_back(FileEntry{strSource, strDir + "a.scr"});
-    const HANDLE hGate = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    app.m_hGate = hGate;
+protected:
+    void SetUp() override
+    {
+        const std::string strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_ops.m_strImage = ZipBuilder().Add("a.scr", "payload").Build();
+        m_strDestination = strDir + "a.scr";
+        m_hGate = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_ops.m_hGate = m_hGate;
+    }
 
-    Observed observed;
-    std::thread user(PlayUser, hGate, std::ref(observed));
-    CProgressDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    user.join();
-    EXPECT_EQ(dlg.m_worker.m_bRunning.load(), 0);
-    CloseHandle(hGate);
-    app.m_hGate = nullptr;
-    return observed;
-}
+    void TearDown() override { CloseHandle(m_hGate); }
+
+    Observed RunInstall(const std::string& strSource)
+    {
+        m_ops.m_files.push_back(FileEntry{strSource, m_strDestination});
+        Observed observed;
+        std::thread user(PlayUser, m_hGate, std::ref(observed));
+        CProgressDlg dlg(m_ops);
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        user.join();
+        EXPECT_EQ(dlg.m_worker.m_bRunning.load(), 0);
+        return observed;
+    }
+
+    CFakeOperations m_ops;
+    std::string m_strDestination;
+    HANDLE m_hGate = nullptr;
+};
 
 }  // namespace
 
-TEST(ProgressDlg, IgnoresOkCancelAndCloseWhileRunningThenReportsSuccess)
+TEST_F(ProgressDlg, IgnoresOkCancelAndCloseWhileRunningThenReportsSuccess)
 {
     const Observed observed = RunInstall("a.scr");
     EXPECT_TRUE(observed.m_bSurvivedCommands);
     EXPECT_EQ(observed.m_strBoxText, kSuccessText);
     EXPECT_TRUE(observed.m_bBoxOwnedByDialog);
+    EXPECT_EQ(m_ops.m_nLaunches, 1);
 }
 
-TEST(ProgressDlg, ReportsFailure)
+TEST_F(ProgressDlg, ReportsFailure)
 {
     const Observed observed = RunInstall("missing.scr");
     EXPECT_TRUE(observed.m_bSurvivedCommands);
     EXPECT_EQ(observed.m_strBoxText, kFailureText);
+    EXPECT_EQ(m_ops.m_nLaunches, 0);
+}
+
+TEST_F(ProgressDlg, AQuitMessageEndsTheDialogOnlyAfterTheWorkerAndStaysQueued)
+{
+    m_ops.m_files.push_back(FileEntry{"a.scr", m_strDestination});
+    const DWORD nThreadId = GetCurrentThreadId();
+    bool bDialogGoneWhileWorkerWaited = false;
+    // Ends the dialog with a quit message while the worker waits; lets the worker go only
+    // once the dialog's window is gone.
+    std::thread other([&] {
+        const HWND hDlg = WaitForWindow(FindProgressDialog);
+        PostThreadMessageW(nThreadId, WM_QUIT, 7, 0);
+        bDialogGoneWhileWorkerWaited = hDlg && WaitForWindow([hDlg] { return IsWindow(hDlg) ? nullptr : hDlg; });
+        SetEvent(m_hGate);
+    });
+    {
+        CProgressDlg dlg(m_ops);
+        dlg.DoModal();
+        EXPECT_EQ(dlg.m_worker.m_bRunning.load(), 0) << "the worker must be done when the dialog returns";
+        EXPECT_EQ(dlg.m_worker.m_nResult.load(), 0);
+    }
+    other.join();
+    EXPECT_TRUE(bDialogGoneWhileWorkerWaited);
+    EXPECT_EQ(ReadWholeFile(m_strDestination), "payload");
+    EXPECT_EQ(m_ops.m_nLaunches, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
 }

@@ -1,31 +1,45 @@
-#include "TestInstallerApp.h"
+#include "InstallTestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 namespace {
 
-CTestInstallerApp s_app;
+const DWORD kDeadline = 20000;
+
+CInstallerApp s_app;
 
 }  // namespace
 
-CTestInstallerApp& TestApp()
+CInstallerApp& TheApp()
 {
     return s_app;
 }
 
-int CTestInstallerApp::ExtractFile(const FileEntry& entry)
+int CFakeOperations::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)
 {
-    if (m_hGate)
-        WaitForSingleObject(m_hGate, INFINITE);
-    return ExtractMember(m_strImage.data(), static_cast<uint32_t>(m_strImage.size()), entry);
+    ++m_nExtracts;
+    if (m_onExtract)
+        m_onExtract();
+    if (m_hGate && WaitForSingleObject(m_hGate, kDeadline) != WAIT_OBJECT_0)
+        return 1;
+    return CInstallerApp::ExtractMember(m_strImage.data(), static_cast<uint32_t>(m_strImage.size()), entry, replaced);
 }
 
-void CTestInstallerApp::Reset()
+int CFakeOperations::RegisterScreenSaver()
 {
-    m_script = CInstallScript();
-    m_strImage.clear();
-    m_hGate = nullptr;
+    ++m_nRegistrations;
+    return m_nRegisterResult;
+}
+
+HWND WaitForWindow(const std::function<HWND()>& find)
+{
+    const DWORD nStart = GetTickCount();
+    HWND hWnd = nullptr;
+    while (!(hWnd = find()) && GetTickCount() - nStart < kDeadline)
+        Sleep(20);
+    return hWnd;
 }
 
 std::string ScratchDir(const std::string& strName)
@@ -65,5 +79,6 @@ std::vector<std::string> FolderEntries(const std::string& strDir)
             names.push_back(strName);
     } while (FindNextFileA(hFind, &data));
     FindClose(hFind);
+    std::sort(names.begin(), names.end());
     return names;
 }

@@ -1,0 +1,79 @@
+#include "ReplacedFiles.h"
+
+#include "File.h"
+#include "TempFile.h"
+#include "TempFileName.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsFile(const std::string& strPath)
+{
+    const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
+    return nAttributes != INVALID_FILE_ATTRIBUTES && !(nAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RemoveLeftovers(const std::string& strFolder)
+{
+    WIN32_FIND_DATAA data;
+    const std::string strPattern = strFolder + kTempFilePrefix + "*.tmp";
+    const HANDLE hFind = FindFirstFileA(strPattern.c_str(), &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        // The pattern also matches short names and longer names: only our own kind goes.
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsInstallTempName(data.cFileName))
+            CFile::Remove(strFolder + data.cFileName);
+    } while (FindNextFileA(hFind, &data));
+    FindClose(hFind);
+}
+
+// For the destructor: a copy that cannot go back stays where it is, named as a leftover.
+void PutBack(const std::string& strCopy, const std::string& strFile) noexcept
+{
+    MoveFileExA(strCopy.c_str(), strFile.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+}  // namespace
+
+CReplacedFiles::~CReplacedFiles()
+{
+    for (auto it = m_backups.rbegin(); it != m_backups.rend(); ++it)
+        PutBack(it->m_strCopy, it->m_strFile);
+}
+
+void CReplacedFiles::PrepareFolderOf(const std::string& strDestination)
+{
+    const std::string strFolder = FolderOf(strDestination);
+    if (std::find(m_folders.begin(), m_folders.end(), strFolder) != m_folders.end())
+        return;
+    RemoveLeftovers(strFolder);
+    m_folders.push_back(strFolder);
+}
+
+void CReplacedFiles::Replace(CTempFile& written, const std::string& strDestination)
+{
+    if (!IsFile(strDestination)) {
+        CFile::Replace(written.Path(), strDestination);
+        written.Forget();
+        return;
+    }
+    CTempFile copy(strDestination);
+    if (copy.Path().empty() || !CopyFileA(strDestination.c_str(), copy.Path().c_str(), FALSE))
+        throw CFileException(GetLastError(), strDestination);
+    // Everything that can throw for want of memory happens before the replacement.
+    Backup backup{strDestination, copy.Path()};
+    m_backups.reserve(m_backups.size() + 1);
+    CFile::Replace(written.Path(), strDestination);
+    written.Forget();
+    m_backups.push_back(std::move(backup));
+    copy.Forget();
+}
+
+void CReplacedFiles::Keep()
+{
+    for (const Backup& backup : m_backups)
+        CFile::Remove(backup.m_strCopy);
+    m_backups.clear();
+}
