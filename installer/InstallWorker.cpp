@@ -16,7 +16,10 @@ int CInstallWorker::Run()
         m_nProgress.store(ProgressPosition(i, files.size()), std::memory_order_relaxed);
     }
     m_nProgress.store(kProgressComplete, std::memory_order_relaxed);
-    Finish(pApp->RegisterScreenSaver());
+    int nResult = pApp->RegisterScreenSaver();
+    if (nResult == 0)
+        nResult = pApp->RegisterUninstall();
+    Finish(nResult);
     return 0;
 }
 

@@ -1,8 +1,8 @@
 #include "InstallerApp.h"
 
+#include "DesktopUser.h"
 #include "ExecCommand.h"
 #include "File.h"
-#include "InstallerDlg.h"
 #include "PayloadArchive.h"
 #include "ResourceBytes.h"
 #include "ScopedHandle.h"
@@ -53,39 +53,13 @@ std::string ShortPathOf(const std::string& strPath)
     return nLength == 0 || nLength >= MAX_PATH ? strPath : std::string(szShort, nLength);
 }
 
-int WriteSystemIni(const std::string& strValue)
-{
-    char szWindowsDir[MAX_PATH];
-    const UINT nLength = GetWindowsDirectoryA(szWindowsDir, MAX_PATH);
-    if (nLength == 0 || nLength >= MAX_PATH)
-        return 1;
-    const std::string strProfile = ProfilePath(std::string(szWindowsDir, nLength));
-    return WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", strValue.c_str(), strProfile.c_str()) ? 0 : 1;
-}
-
-int WriteRegistryValue(const std::string& strValue)
-{
-    HKEY hKey = nullptr;
-    // Only the right that the write needs: a user who may set the value is not refused.
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
-        return 1;
-    const CRegistryKey key(hKey);
-    const LONG nResult =
-        RegSetValueExA(key.Get(), "SCRNSAVE.EXE", 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
-                       static_cast<DWORD>(strValue.size() + 1));
-    return nResult == ERROR_SUCCESS ? 0 : 1;
-}
-
 }  // namespace
 
 BOOL CInstallerApp::InitInstance()
 {
     Enable3dControls();
     m_script.Load();
-    CInstallerDlg dlg;
-    m_pMainWnd = &dlg;
-    dlg.DoModal();
-    m_pMainWnd = nullptr;
+    m_exitCode = RunCommandLine(ParseSwitches(ArgumentsOf(GetCommandLineA())));
     return FALSE;
 }
 
@@ -112,18 +86,20 @@ int CInstallerApp::RegisterScreenSaver()
 {
     if (m_script.m_strScreenSaver.empty())
         return 0;
-    std::string strPath = m_script.m_strScreenSaver;
-    CInstallScript::ExpandMacros(strPath);
-
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    const bool bVersionKnown = GetVersionExA(&version) != FALSE;
-    return WriteRegistration(ChooseRegistrationStore(bVersionKnown, version.dwPlatformId), ShortPathOf(strPath));
+    const std::vector<std::string> names = SaverNames();
+    return SaverSetting().Register(names[1], names);
 }
 
 int CInstallerApp::WriteRegistration(RegistrationStore store, const std::string& strValue)
 {
-    return store == RegistrationStore::SystemIni ? WriteSystemIni(strValue) : WriteRegistryValue(strValue);
+    return CSaverSetting(store, RegistrationTarget()).Write(strValue);
+}
+
+std::vector<std::string> CInstallerApp::SaverNames() const
+{
+    std::string strPath = m_script.m_strScreenSaver;
+    CInstallScript::ExpandMacros(strPath);
+    return {strPath, ShortPathOf(strPath)};
 }
 
 void CInstallerApp::LaunchExecFile()
@@ -131,5 +107,8 @@ void CInstallerApp::LaunchExecFile()
     if (m_script.m_strExecFile.empty())
         return;
     const ExecCommand command = SplitExecFile(m_script.m_strExecFile);
+    // As the desktop's user where we run as another account; ourselves where no shell answers.
+    if (Target().m_bLaunchThroughShell && LaunchThroughDesktopShell(command))
+        return;
     ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
 }
