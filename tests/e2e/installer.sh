@@ -42,10 +42,13 @@ install_once() {
   e2e_check "both buttons work again" wait_until 20 buttons_ready
 }
 
-# leave PID: Escape ends the program at once, with no message.
+# leave PID [CODE]: Escape ends the program at once, with no message; the exit code is the
+# outcome of the last install (default 0).
 leave() {
+  local rc=0
   e2e_check "Escape ends the program" press "$TITLE" Escape
-  e2e_check "it exits with 0 and no box holds it" wait_exit "$1" 20
+  wait_exit "$1" 20 || rc=$?
+  e2e_check "it exits with ${2:-0} and no box holds it" [ "$rc" -eq "${2:-0}" ]
 }
 
 echo "# install, install again, leave"
@@ -75,7 +78,7 @@ pid=$!
 e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
 install_once installer "$FAILURE" installer-failure
 e2e_check "nothing is registered" [ -z "$(registered)" ]
-leave $pid
+leave $pid 1
 rmdir "$SYSTEM32/Orvanta.scr"
 
 echo "# the 9x family writes system.ini"

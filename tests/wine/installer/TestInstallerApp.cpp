@@ -21,11 +21,17 @@ int CTestInstallerApp::ExtractFile(const FileEntry& entry)
     return ExtractMember(m_strImage.data(), static_cast<uint32_t>(m_strImage.size()), entry);
 }
 
+std::string CTestInstallerApp::ShellUserSid() const
+{
+    return m_shellSid ? *m_shellSid : CInstallerApp::ShellUserSid();
+}
+
 void CTestInstallerApp::Reset()
 {
     m_script = CInstallScript();
     m_strImage.clear();
     m_hGate = nullptr;
+    m_shellSid.reset();
 }
 
 std::string ScratchDir(const std::string& strName)

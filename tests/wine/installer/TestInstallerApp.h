@@ -7,12 +7,15 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class CTestInstallerApp : public CInstallerApp
 {
 public:
     int ExtractFile(const FileEntry& entry) override;
+    // The substitute's account when set, else the real shell's.
+    std::string ShellUserSid() const override;
 
     // Resets the script and the payload, and lets every ExtractFile run at once.
     void Reset();
@@ -20,6 +23,8 @@ public:
     std::string m_strImage;
     // While set, ExtractFile waits until this event is signalled.
     HANDLE m_hGate = nullptr;
+    // Stands in for the account of the desktop's shell.
+    std::optional<std::string> m_shellSid;
 };
 
 CTestInstallerApp& TestApp();
