@@ -36,12 +36,19 @@ int WriteValue(HKEY hKey, const UninstallValue& value)
     return nResult == ERROR_SUCCESS ? 0 : 1;
 }
 
+std::string LongPathOf(const std::string& strPath)
+{
+    char szLong[MAX_PATH];
+    const DWORD nLength = GetLongPathNameA(strPath.c_str(), szLong, MAX_PATH);
+    return nLength == 0 || nLength >= MAX_PATH ? strPath : std::string(szLong, nLength);
+}
+
 int CopyInUninstaller(const std::string& strUninstaller)
 {
     const std::string strSelf = ModulePath();
     if (strSelf.empty())
         return 1;
-    if (SamePath(strSelf, strUninstaller))
+    if (IsThisProgram(strUninstaller))
         return 0;
     CreateDirectoryA(DirectoryOf(strUninstaller).c_str(), nullptr);
     return CopyFileA(strSelf.c_str(), strUninstaller.c_str(), FALSE) ? 0 : 1;
@@ -54,6 +61,12 @@ std::string ModulePath()
     char szPath[MAX_PATH];
     const DWORD nLength = GetModuleFileNameA(nullptr, szPath, MAX_PATH);
     return nLength == 0 || nLength >= MAX_PATH ? std::string() : std::string(szPath, nLength);
+}
+
+bool IsThisProgram(const std::string& strPath)
+{
+    const std::string strSelf = ModulePath();
+    return !strSelf.empty() && !strPath.empty() && SamePath(LongPathOf(strSelf), LongPathOf(strPath));
 }
 
 std::string CInstalledProduct::Folder()

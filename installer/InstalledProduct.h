@@ -24,3 +24,6 @@ public:
 
 // This program's own path.
 std::string ModulePath();
+
+// Whether strPath names this program, however either path is spelt (short or long forms).
+bool IsThisProgram(const std::string& strPath);

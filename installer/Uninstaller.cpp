@@ -5,7 +5,6 @@
 #include "InstalledProduct.h"
 #include "InstallerApp.h"
 #include "MessageBox.h"
-#include "ShiftJisPath.h"
 #include "UninstallEntry.h"
 #include "UninstallerCleanup.h"
 
@@ -78,7 +77,7 @@ void CUninstaller::RemoveUninstaller() const
     const std::string strUninstaller = CInstalledProduct::UninstallerPath();
     if (strUninstaller.empty())
         return;
-    if (SamePath(ModulePath(), strUninstaller)) {
+    if (IsThisProgram(strUninstaller)) {
         if (!CUninstallerCleanup::Start()) {
             MoveFileExA(strUninstaller.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
             MoveFileExA(CInstalledProduct::Folder().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);

@@ -93,15 +93,13 @@ bool CUninstallerCleanup::Start()
 int CUninstallerCleanup::Run(unsigned long long nProcessHandle)
 {
     const CKernelHandle uninstaller(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nProcessHandle)));
-    const bool bEnded = WaitForSingleObject(uninstaller.Get(), kEndTimeout) == WAIT_OBJECT_0;
-    // A product installed again meanwhile keeps its uninstaller.
-    if (CInstalledProduct::EntryExists())
+    // No uninstaller that ended (not started by one), or a product installed again meanwhile:
+    // nothing here is ours to remove.
+    if (WaitForSingleObject(uninstaller.Get(), kEndTimeout) != WAIT_OBJECT_0 || CInstalledProduct::EntryExists())
         return 0;
     const std::string strProgram = CInstalledProduct::UninstallerPath();
     const std::string strFolder = CInstalledProduct::Folder();
-    if (strProgram.empty())
-        return 0;
-    if (!bEnded || !DeleteWhenReleased(strProgram) || !RemoveFolder(strFolder))
+    if (!strProgram.empty() && (!DeleteWhenReleased(strProgram) || !RemoveFolder(strFolder)))
         RemoveAtRestart(strProgram, strFolder);
     return 0;
 }
