@@ -119,12 +119,6 @@ TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsOnlyTheFirstValue)
     EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
     EXPECT_EQ(TestApp().SaverSetting().Restore(names), 0);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "(none)");
-
-    // Another saver chosen after the install stays at an uninstall.
-    EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
-    SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "C:\\x\\chosen.scr");
-    EXPECT_EQ(TestApp().SaverSetting().Restore(names), 0);
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "C:\\x\\chosen.scr");
     EXPECT_FALSE(TestApp().SaverSetting().HasRecord());
 }
 
