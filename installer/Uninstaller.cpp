@@ -78,10 +78,7 @@ void CUninstaller::RemoveUninstaller() const
     if (strUninstaller.empty())
         return;
     if (IsThisProgram(strUninstaller)) {
-        if (!CUninstallerCleanup::Start()) {
-            MoveFileExA(strUninstaller.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-            MoveFileExA(CInstalledProduct::Folder().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-        }
+        CUninstallerCleanup::Start();
         return;
     }
     DeleteFileA(strUninstaller.c_str());

@@ -51,7 +51,13 @@ std::string TempCopyPath()
 
 }  // namespace
 
-bool CUninstallerCleanup::Start()
+void CUninstallerCleanup::Start()
+{
+    if (!StartCopy())
+        RemoveAtRestart(CInstalledProduct::UninstallerPath(), CInstalledProduct::Folder());
+}
+
+bool CUninstallerCleanup::StartCopy()
 {
     const std::string strProgram = ModulePath();
     const std::string strCopy = TempCopyPath();

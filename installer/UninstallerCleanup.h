@@ -8,10 +8,13 @@
 class CUninstallerCleanup
 {
 public:
-    // In the uninstaller, as its last act: TRUE when the copy is on its way. Otherwise the
-    // program and the folder are left to the next restart.
-    static bool Start();
+    // In the uninstaller, as its last act. Where no copy can be started, the program and the
+    // folder are left to the next restart.
+    static void Start();
 
     // In the copy (/cleanup N): N is the uninstaller's process handle. Always 0.
     static int Run(unsigned long long nProcessHandle);
+
+private:
+    static bool StartCopy();
 };
