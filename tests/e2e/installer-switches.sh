@@ -85,6 +85,8 @@ the_uninstaller_is_gone() {
 case "$1" in
 silent)
   set_other_saver
+  # As after choosing "(None)" in the control panel.
+  wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
   silent_install
   e2e_check "it made no window" no_window_made
   e2e_check "it started no EXECFILE" nothing_started

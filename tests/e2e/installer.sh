@@ -27,6 +27,7 @@ buttons_ready() {
   grep -qP '^1\tButton\t1\t' <<<"$children" && grep -qP '^2\tButton\t1\t' <<<"$children"
 }
 registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $2, $3 }'; }
+active() { wine reg query "$DESKTOP_KEY" /v ScreenSaveActive 2>/dev/null | tr -d '\r' | awk '$1 == "ScreenSaveActive" { print $3 }'; }
 forget_registration() { wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true; }
 boot_value() { tr -d '\r' <"$WINEPREFIX/drive_c/windows/system.ini" | awk -F= '/^\[/ { on = ($0 == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }
 
@@ -52,6 +53,7 @@ leave() {
 }
 
 echo "# install, install again, leave"
+wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
 wine "$ORVANTA_BIN/installer.exe" &
 pid=$!
 e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
@@ -60,6 +62,10 @@ window_shot installer-main "$TITLE"
 install_once installer "$SUCCESS" installer-success
 e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]
+e2e_check "the saver is left active" [ "$(active)" = 1 ]
+e2e_check "the uninstall entry is written" \
+  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta' /v UninstallString /reg:64
+e2e_check "the uninstaller is in place" [ -f "$WINEPREFIX/drive_c/Program Files/Orvanta/uninstall.exe" ]
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
