@@ -103,7 +103,9 @@ TEST_F(DesktopUser, AnotherAccountsShellGetsTheRegistrationInItsHive)
 TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsOnlyTheFirstValue)
 {
     TestApp().m_shellSid = ProcessUserSid(GetCurrentProcess());
+    // Saving switched off, as "(None)" in the control panel leaves it.
     SetValue(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive", "0");
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0));
     EXPECT_EQ(TestApp().RegisterScreenSaver(), 0);
     const std::vector<std::string> names = TestApp().SaverNames();
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), names[1]);
