@@ -19,7 +19,7 @@ void RestrictLibrarySearch()
 int RunApp(CWinApp& app)
 {
     if (!app.InitInstance())
-        return 0;
+        return app.ExitInstance();
     return app.Run();
 }
 

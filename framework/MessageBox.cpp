@@ -6,7 +6,12 @@
 
 int AfxMessageBox(const std::string& strText, UINT nType)
 {
+    return AfxMessageBox(WideFromCp932(strText), nType);
+}
+
+int AfxMessageBox(const std::wstring& strText, UINT nType)
+{
     const CWinApp* pApp = AfxGetApp();
     const std::wstring strCaption = pApp ? pApp->m_strAppName : std::wstring();
-    return MessageBoxW(CWnd::GetSafeOwner(), WideFromCp932(strText).c_str(), strCaption.c_str(), nType);
+    return MessageBoxW(CWnd::GetSafeOwner(), strText.c_str(), strCaption.c_str(), nType);
 }

@@ -47,6 +47,11 @@ BOOL CWinApp::InitInstance()
     return FALSE;
 }
 
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
 int CWinApp::Run()
 {
     // Nothing to wait for: the window could not be made, or the mode makes none.

@@ -8,7 +8,7 @@ class CWnd;
 
 // The program's one application object. The entry (AppEntry.cpp) finds it through AfxGetApp,
 // calls InitInstance and, when that returns TRUE, runs the message loop until the main
-// window has been destroyed.
+// window has been destroyed; when it returns FALSE, ExitInstance gives the exit code.
 class CWinApp
 {
 public:
@@ -19,6 +19,7 @@ public:
 
     virtual BOOL InitInstance();
     virtual int Run();
+    virtual int ExitInstance();
 
     // Common controls initialisation, the present-day form of 3-D dialog controls.
     BOOL Enable3dControls();

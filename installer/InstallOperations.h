@@ -23,6 +23,9 @@ public:
     // Names the installed saver as the desktop's screen saver: 0, or 1 when that failed.
     virtual int RegisterScreenSaver() = 0;
 
+    // Records how to undo the install and where its uninstaller is: 0, or 1 when that failed.
+    virtual int RegisterUninstall() = 0;
+
     // Starts the command named for after a successful install; a failure passes silently.
     virtual void LaunchExecFile() = 0;
 };

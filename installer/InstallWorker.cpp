@@ -21,7 +21,9 @@ int CInstallWorker::Install()
         m_nProgress.store(ProgressPosition(i, files.size()), std::memory_order_relaxed);
     }
     m_nProgress.store(kProgressComplete, std::memory_order_relaxed);
-    const int nResult = m_operations.RegisterScreenSaver();
+    int nResult = m_operations.RegisterScreenSaver();
+    if (nResult == 0)
+        nResult = m_operations.RegisterUninstall();
     // Until the saver is named, the files it replaced stay beside it, to be put back.
     if (nResult == 0)
         replaced.Keep();

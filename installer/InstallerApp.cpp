@@ -1,8 +1,8 @@
 #include "InstallerApp.h"
 
+#include "DesktopUser.h"
 #include "ExecCommand.h"
 #include "File.h"
-#include "InstallerDlg.h"
 #include "InstallerResource.h"
 #include "PayloadArchive.h"
 #include "Registry.h"
@@ -54,31 +54,13 @@ std::string ShortPathOf(const std::string& strPath)
     return nLength == 0 || nLength >= MAX_PATH ? strPath : std::string(szShort, nLength);
 }
 
-int WriteSystemIni(const std::string& strValue)
-{
-    char szWindowsDir[MAX_PATH];
-    const UINT nLength = GetWindowsDirectoryA(szWindowsDir, MAX_PATH);
-    if (nLength == 0 || nLength >= MAX_PATH)
-        return 1;
-    const std::string strProfile = ProfilePath(std::string(szWindowsDir, nLength));
-    return WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", strValue.c_str(), strProfile.c_str()) ? 0 : 1;
-}
-
-int WriteRegistryValue(const std::string& strValue)
-{
-    return WriteRegistryString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", strValue) ? 0 : 1;
-}
-
 }  // namespace
 
 BOOL CInstallerApp::InitInstance()
 {
     Enable3dControls();
     m_script.Load();
-    CInstallerDlg dlg(*this);
-    m_pMainWnd = &dlg;
-    dlg.DoModal();
-    m_pMainWnd = nullptr;
+    m_exitCode = RunCommandLine(ParseSwitches(ArgumentsOf(GetCommandLineA())));
     return FALSE;
 }
 
@@ -105,22 +87,30 @@ int CInstallerApp::RegisterScreenSaver()
 {
     if (m_script.m_strScreenSaver.empty())
         return 0;
-    std::string strPath = m_script.m_strScreenSaver;
-    CInstallScript::ExpandMacros(strPath);
-    const RegistrationStore store = IsWin9xFamily() ? RegistrationStore::SystemIni : RegistrationStore::Registry;
-    return WriteRegistration(store, ShortPathOf(strPath));
+    const std::vector<std::string> names = SaverNames();
+    return SaverSetting().Register(names[1], names);
 }
 
 int CInstallerApp::WriteRegistration(RegistrationStore store, const std::string& strValue)
 {
-    return store == RegistrationStore::SystemIni ? WriteSystemIni(strValue) : WriteRegistryValue(strValue);
+    return CSaverSetting(store, RegistrationTarget()).Write(strValue);
+}
+
+std::vector<std::string> CInstallerApp::SaverNames() const
+{
+    std::string strPath = m_script.m_strScreenSaver;
+    CInstallScript::ExpandMacros(strPath);
+    return {strPath, ShortPathOf(strPath)};
 }
 
 void CInstallerApp::LaunchExecFile()
 {
     if (m_script.m_strExecFile.empty())
         return;
-    const ExecCommand command = SplitExecFile(m_script.m_strExecFile);
-    const std::string strProgram = ProgramPath(command.m_strProgram, QuerySystemDirectory());
-    ShellExecuteA(nullptr, "open", strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
+    ExecCommand command = SplitExecFile(m_script.m_strExecFile);
+    command.m_strProgram = ProgramPath(command.m_strProgram, QuerySystemDirectory());
+    // As the desktop's user where we run as another account; ourselves where no shell answers.
+    if (Target().m_bLaunchThroughShell && LaunchThroughDesktopShell(command))
+        return;
+    ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
 }

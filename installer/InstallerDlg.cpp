@@ -97,6 +97,7 @@ void CInstallerDlg::OnOK()
     sysMenu.EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 
     dlgProgress.DoModal();
+    GetInstallerApp()->NoteInstallResult(dlgProgress.m_worker.m_nResult.load(std::memory_order_relaxed));
 
     GetDlgItem(IDCANCEL).EnableWindow(TRUE);
     GetDlgItem(IDOK).EnableWindow(TRUE);

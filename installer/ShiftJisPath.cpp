@@ -21,6 +21,11 @@ size_t EndOfLastSeparator(const std::string& strPath)
     return nEnd;
 }
 
+char AsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 }  // namespace
 
 bool EndsWithBackslash(const std::string& strPath)
@@ -36,4 +41,20 @@ std::string DirectoryOf(const std::string& strPath)
 std::string ProfilePath(const std::string& strWindowsDir)
 {
     return strWindowsDir + (EndsWithBackslash(strWindowsDir) ? "" : "\\") + "system.ini";
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+        } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }

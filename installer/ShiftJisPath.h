@@ -14,3 +14,7 @@ std::string DirectoryOf(const std::string& strPath);
 
 // The 9x family's system.ini in the given Windows directory.
 std::string ProfilePath(const std::string& strWindowsDir);
+
+// Whether two paths name the same file as the platform compares names: ASCII letters match
+// either case, double-byte characters (trail bytes included) only exactly.
+bool SamePath(const std::string& a, const std::string& b);

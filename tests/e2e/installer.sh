@@ -28,6 +28,7 @@ buttons_ready() {
   grep -qP '^1\tButton\t1\t' <<<"$children" && grep -qP '^2\tButton\t1\t' <<<"$children"
 }
 registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $2, $3 }'; }
+active() { wine reg query "$DESKTOP_KEY" /v ScreenSaveActive 2>/dev/null | tr -d '\r' | awk '$1 == "ScreenSaveActive" { print $3 }'; }
 forget_registration() { wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true; }
 no_temp_files() { [ -z "$(find "$SYSTEM32" -maxdepth 1 -iname 'orv*.tmp')" ]; }
 boot_value() { tr -d '\r' <"$WINEPREFIX/drive_c/windows/system.ini" | awk -F= '/^\[/ { on = ($0 == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }
@@ -44,15 +45,19 @@ install_once() {
   e2e_check "both buttons work again" wait_until 20 buttons_ready
 }
 
-# leave PID: Escape ends the program at once, with no message.
+# leave PID [CODE]: Escape ends the program at once, with no message; the exit code is the
+# outcome of the last install (default 0).
 leave() {
+  local rc=0
   e2e_check "Escape ends the program" press "$TITLE" Escape
-  e2e_check "it exits with 0 and no box holds it" wait_exit "$1" 20
+  wait_exit "$1" 20 || rc=$?
+  e2e_check "it exits with ${2:-0} and no box holds it" [ "$rc" -eq "${2:-0}" ]
 }
 
 echo "# install, install again, leave"
 # What an install that ended half-way would have left.
 echo half >"$SYSTEM32/orv1A2B.tmp"
+wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
 wine "$ORVANTA_BIN/installer.exe" &
 pid=$!
 e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
@@ -62,6 +67,10 @@ install_once installer "$SUCCESS" installer-success
 e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]
 e2e_check "no temporary file of ours is left in the system directory" no_temp_files
+e2e_check "the saver is left active" [ "$(active)" = 1 ]
+e2e_check "the uninstall entry is written" \
+  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta' /v UninstallString /reg:64
+e2e_check "the uninstaller is in place" [ -f "$WINEPREFIX/drive_c/Program Files/Orvanta/uninstall.exe" ]
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
@@ -80,7 +89,7 @@ pid=$!
 e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
 install_once installer "$FAILURE" installer-failure
 e2e_check "nothing is registered" [ -z "$(registered)" ]
-leave $pid
+leave $pid 1
 rmdir "$SYSTEM32/Orvanta.scr"
 
 echo "# the 9x family writes system.ini"

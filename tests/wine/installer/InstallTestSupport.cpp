@@ -8,13 +8,24 @@ namespace {
 
 const DWORD kDeadline = 20000;
 
-CInstallerApp s_app;
+CTestInstallerApp s_app;
 
 }  // namespace
 
-CInstallerApp& TheApp()
+CTestInstallerApp& TheApp()
 {
     return s_app;
+}
+
+std::string CTestInstallerApp::ShellUserSid() const
+{
+    return m_shellSid ? *m_shellSid : CInstallerApp::ShellUserSid();
+}
+
+void CTestInstallerApp::Reset()
+{
+    m_script = CInstallScript();
+    m_shellSid.reset();
 }
 
 int CFakeOperations::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)

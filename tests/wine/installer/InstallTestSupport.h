@@ -10,10 +10,23 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-CInstallerApp& TheApp();
+// The program's own application object, with a stand-in for the account of the desktop's shell.
+class CTestInstallerApp : public CInstallerApp
+{
+public:
+    // The stand-in's account when set, else the real shell's.
+    std::string ShellUserSid() const override;
+    // Clears the script and the stand-in.
+    void Reset();
+
+    std::optional<std::string> m_shellSid;
+};
+
+CTestInstallerApp& TheApp();
 
 // Writes from a payload image of the test's own; the registration gives the chosen result and
 // the launch is only counted. Each ExtractFile first calls m_onExtract, then, while m_hGate is
@@ -24,6 +37,7 @@ public:
     const std::vector<FileEntry>& Files() const override { return m_files; }
     int ExtractFile(const FileEntry& entry, CReplacedFiles& replaced) override;
     int RegisterScreenSaver() override;
+    int RegisterUninstall() override { return 0; }
     void LaunchExecFile() override { ++m_nLaunches; }
 
     std::vector<FileEntry> m_files;

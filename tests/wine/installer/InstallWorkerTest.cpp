@@ -77,7 +77,7 @@ class InstallWorker : public ::testing::Test
 protected:
     void SetUp() override
     {
-        TheApp().m_script = CInstallScript();
+        TheApp().Reset();
         ForgetRegistration();
         m_strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     }

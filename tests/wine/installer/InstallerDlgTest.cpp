@@ -116,7 +116,7 @@ void PlaySystem(std::string& strObserved)
 TEST(InstallerDlg, ControlsAreOffWhenTheWorkerStartsAndAQueuedInstallCommandIsRefused)
 {
     const std::string strDir = ScratchDir("InstallerDlg");
-    TheApp().m_script = CInstallScript();
+    TheApp().Reset();
     TheApp().m_script.m_strDisplayName = "Test";
     CFakeOperations ops;
     ops.m_strImage = ZipBuilder().Add("a.scr", "payload").Build();
@@ -161,7 +161,7 @@ TEST(InstallerDlg, ControlsAreOffWhenTheWorkerStartsAndAQueuedInstallCommandIsRe
 
 TEST(InstallerDlg, FollowsDpiChangesWithItsPictureAndFreesTheOldOnes)
 {
-    TheApp().m_script = CInstallScript();
+    TheApp().Reset();
     TheApp().m_script.m_strDisplayName = "Test";
     CFakeOperations ops;
     std::string strObserved;

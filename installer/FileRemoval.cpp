@@ -1,0 +1,19 @@
+#include "FileRemoval.h"
+
+#include <windows.h>
+
+FileRemoval RemoveInstalledFile(const std::string& strPath)
+{
+    const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
+    if (nAttributes == INVALID_FILE_ATTRIBUTES || (nAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FileRemoval::Missing;
+    if (DeleteFileA(strPath.c_str()))
+        return FileRemoval::Removed;
+    const DWORD nError = GetLastError();
+    if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
+        return FileRemoval::Missing;
+    if (nError != ERROR_SHARING_VIOLATION && nError != ERROR_ACCESS_DENIED)
+        return FileRemoval::Failed;
+    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? FileRemoval::AtRestart
+                                                                              : FileRemoval::Failed;
+}

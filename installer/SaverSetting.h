@@ -1,0 +1,47 @@
+#pragma once
+
+#include "InstallRules.h"
+#include "RegistrationTarget.h"
+#include "UninstallRecord.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The desktop's screen saver setting for one user: SCRNSAVE.EXE in system.ini on the 9x
+// family or in the user's Control Panel\Desktop key, ScreenSaveActive beside it, and our
+// record of the value that the first install replaced, in the same user's hive.
+class CSaverSetting
+{
+public:
+    CSaverSetting(RegistrationStore store, RegistrationTarget target);
+
+    SaverValue Read() const;
+    // 0, or 1 when the value could not be written (the key is opened, never created).
+    int Write(const std::string& strValue) const;
+    int Remove() const;
+
+    // Records what is there unless a record exists, names strValue and leaves the saver
+    // active: 0, or 1 at the first step that failed. ours are the names of our saver.
+    int Register(const std::string& strValue, const std::vector<std::string>& ours) const;
+
+    // Puts the recorded value back, or removes ours, while the setting still names our saver;
+    // then forgets the record. 0, or 1 when a write failed (the record is then kept).
+    int Restore(const std::vector<std::string>& ours) const;
+
+    bool HasRecord() const;
+
+private:
+    // ScreenSaveActive "1", and the session told; nothing on the 9x family.
+    int Activate() const;
+    std::optional<SaverValue> ReadRecord() const;
+    int WriteRecord(const SaverValue& value) const;
+    void RemoveRecord() const;
+
+    HKEY Root() const;
+    std::string KeyPath(const char* pszSubKey) const;
+
+    RegistrationStore m_store;
+    RegistrationTarget m_target;
+};

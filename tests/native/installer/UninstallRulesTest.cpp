@@ -1,0 +1,106 @@
+// Whose hive an install writes, what it records of the saver it replaces, what an uninstall
+// puts back, and the values of the uninstall entry.
+#include "InstallerSwitches.h"
+#include "RegistrationTarget.h"
+#include "ShiftJisPath.h"
+#include "UninstallEntry.h"
+#include "UninstallRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const std::vector<std::string> kOurs = {"C:\\WINDOWS\\system32\\Orvanta.scr", "C:\\WINDOWS\\system32\\ORVANT~1.SCR"};
+
+}  // namespace
+
+TEST(RegistrationTarget, TheShellUsersHiveOnlyWhenItsAccountDiffers)
+{
+    const RegistrationTarget same = ChooseRegistrationTarget("S-1-5-21-1-500", "S-1-5-21-1-500");
+    EXPECT_FALSE(UnderAllUsers(same));
+    EXPECT_FALSE(same.m_bLaunchThroughShell);
+    EXPECT_EQ(TargetKeyPath(same, "Control Panel\\Desktop"), "Control Panel\\Desktop");
+
+    const RegistrationTarget other = ChooseRegistrationTarget("S-1-5-21-1-500", "S-1-5-21-1-1001");
+    EXPECT_TRUE(UnderAllUsers(other));
+    EXPECT_TRUE(other.m_bLaunchThroughShell);
+    EXPECT_EQ(TargetKeyPath(other, "Control Panel\\Desktop"), "S-1-5-21-1-1001\\Control Panel\\Desktop");
+
+    // No shell, or one whose account cannot be read: our own hive, started by ourselves.
+    const RegistrationTarget none = ChooseRegistrationTarget("S-1-5-21-1-500", "");
+    EXPECT_FALSE(UnderAllUsers(none) || none.m_bLaunchThroughShell);
+    // Our own account unreadable: the shell's user is still the one to serve.
+    EXPECT_EQ(ChooseRegistrationTarget("", "S-1-5-21-1-1001").m_strUserSid, "S-1-5-21-1-1001");
+}
+
+TEST(SamePath, FoldsAsciiCaseOnlyOutsideDoubleByteCharacters)
+{
+    EXPECT_TRUE(SamePath("C:\\Windows\\ORVANTA.scr", "c:\\windows\\orvanta.SCR"));
+    EXPECT_FALSE(SamePath("C:\\a.scr", "C:\\a.scr "));
+    // 0x83 0x61 (ア's neighbour チ) and 0x83 0x41 (ア) differ only by a would-be ASCII case.
+    EXPECT_FALSE(SamePath("C:\\\x83\x61.scr", "C:\\\x83\x41.scr"));
+    EXPECT_TRUE(SamePath("C:\\\x83\x41.scr", "C:\\\x83\x41.SCR"));
+}
+
+TEST(UninstallRecord, FirstInstallRecordsTheValueReinstallsKeepIt)
+{
+    using Recorded = std::optional<SaverValue>;
+    EXPECT_EQ(ValueToRecord(false, SaverValue("C:\\x\\other.scr"), kOurs), Recorded(SaverValue("C:\\x\\other.scr")));
+    EXPECT_EQ(ValueToRecord(false, SaverValue(), kOurs), Recorded(SaverValue()));
+    EXPECT_EQ(ValueToRecord(false, SaverValue(""), kOurs), Recorded(SaverValue("")));
+    // Our own saver is never what was there before.
+    EXPECT_EQ(ValueToRecord(false, SaverValue("c:\\windows\\SYSTEM32\\orvant~1.scr"), kOurs), Recorded(SaverValue()));
+    EXPECT_EQ(ValueToRecord(true, SaverValue("C:\\x\\other.scr"), kOurs), Recorded());
+}
+
+TEST(UninstallRecord, RestoreOnlyWhileTheValueStillNamesOurSaver)
+{
+    const std::optional<SaverValue> recorded = SaverValue("C:\\x\\other.scr");
+    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[1]), recorded, kOurs), RestoreStep::Put);
+    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), SaverValue(), kOurs), RestoreStep::Remove);
+    // Nothing recorded (an install of old): ours goes, nothing is invented.
+    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), std::nullopt, kOurs), RestoreStep::Remove);
+    EXPECT_EQ(ChooseRestore(SaverValue("C:\\x\\third.scr"), recorded, kOurs), RestoreStep::Leave);
+    EXPECT_EQ(ChooseRestore(SaverValue(), recorded, kOurs), RestoreStep::Leave);
+    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), recorded, {}), RestoreStep::Leave);
+}
+
+TEST(UninstallEntry, ValuesNameTheUninstallerAndRoundTheSizeUp)
+{
+    UninstallFacts facts;
+    facts.m_strDisplayName = "Orvanta\x83\x58";
+    facts.m_strSaverPath = "C:\\WINDOWS\\system32\\Orvanta.scr";
+    facts.m_strFolder = "C:\\Program Files\\Orvanta\\";
+    facts.m_strUninstaller = "C:\\Program Files\\Orvanta\\uninstall.exe";
+    facts.m_nInstalledBytes = 2049;
+    std::map<std::string, UninstallValue> byName;
+    for (const UninstallValue& value : UninstallEntryValues(facts))
+        EXPECT_TRUE(byName.emplace(value.m_strName, value).second) << value.m_strName;
+
+    EXPECT_EQ(byName.size(), 10u);
+    EXPECT_EQ(byName["DisplayName"].m_strText, "Orvanta\x83\x58");
+    EXPECT_EQ(byName["DisplayVersion"].m_strText, "1.0.0.1");
+    EXPECT_EQ(byName["DisplayIcon"].m_strText, facts.m_strSaverPath);
+    EXPECT_EQ(byName["InstallLocation"].m_strText, facts.m_strFolder);
+    EXPECT_FALSE(byName["Publisher"].m_strText.empty());
+    EXPECT_TRUE(byName["EstimatedSize"].m_bNumber);
+    EXPECT_EQ(byName["EstimatedSize"].m_nNumber, 3u);
+    EXPECT_TRUE(byName["NoModify"].m_bNumber && byName["NoModify"].m_nNumber == 1);
+    EXPECT_TRUE(byName["NoRepair"].m_bNumber && byName["NoRepair"].m_nNumber == 1);
+    EXPECT_EQ(byName["UninstallString"].m_strText, "\"C:\\Program Files\\Orvanta\\uninstall.exe\" /uninstall");
+    EXPECT_EQ(byName["QuietUninstallString"].m_strText, "\"C:\\Program Files\\Orvanta\\uninstall.exe\" /uninstall /S");
+
+    // The entry's commands must ask the uninstaller for what they promise.
+    const InstallerSwitches quiet = ParseSwitches(ArgumentsOf(byName["QuietUninstallString"].m_strText));
+    EXPECT_TRUE(quiet.m_bUnderstood && quiet.m_bUninstall && quiet.m_bSilent);
+    const InstallerSwitches loud = ParseSwitches(ArgumentsOf(byName["UninstallString"].m_strText));
+    EXPECT_TRUE(loud.m_bUnderstood && loud.m_bUninstall && !loud.m_bSilent);
+
+    facts.m_strSaverPath.clear();
+    facts.m_strDisplayName.clear();
+    const std::vector<UninstallValue> bare = UninstallEntryValues(facts);
+    EXPECT_EQ(bare.size(), 9u) << "no icon without a saver";
+    EXPECT_EQ(bare[0].m_strText, "Orvanta");
+}

@@ -1,0 +1,140 @@
+// Whose hive an install writes and how EXECFILE starts, with a substitute for the account of
+// the desktop's shell; the saver left active; the record of the saver it replaced.
+#include "DesktopUser.h"
+#include "ShiftJisPath.h"
+#include "InstallTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kOtherSid[] = "S-1-5-21-1111-2222-3333-1001";
+const char kDesktopKey[] = "Control Panel\\Desktop";
+
+std::string ReadValue(HKEY hRoot, const std::string& strKey, const char* pszName)
+{
+    char sz[MAX_PATH] = "";
+    DWORD nSize = sizeof(sz);
+    if (RegGetValueA(hRoot, strKey.c_str(), pszName, RRF_RT_REG_SZ, nullptr, sz, &nSize) != ERROR_SUCCESS)
+        return "(none)";
+    return sz;
+}
+
+void SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, const std::string& strValue)
+{
+    RegSetKeyValueA(hRoot, strKey.c_str(), pszName, REG_SZ, strValue.c_str(), static_cast<DWORD>(strValue.size() + 1));
+}
+
+void DeleteValue(HKEY hRoot, const std::string& strKey, const char* pszName)
+{
+    RegDeleteKeyValueA(hRoot, strKey.c_str(), pszName);
+}
+
+class DesktopUser : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TheApp().Reset();
+        m_strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_strSaver = m_strDir + "saver.scr";
+        WriteWholeFile(m_strSaver, "x");
+        TheApp().m_script.m_strScreenSaver = m_strSaver;
+        // The other account's hive, as it is loaded while that user owns the desktop.
+        HKEY hKey = nullptr;
+        RegCreateKeyExA(HKEY_USERS, OtherKey(kDesktopKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                        nullptr);
+        RegCloseKey(hKey);
+        for (HKEY hRoot : {HKEY_CURRENT_USER, HKEY_USERS}) {
+            const std::string strKey = hRoot == HKEY_USERS ? OtherKey(kDesktopKey) : kDesktopKey;
+            DeleteValue(hRoot, strKey, "SCRNSAVE.EXE");
+            DeleteValue(hRoot, strKey, "ScreenSaveActive");
+            RegDeleteTreeA(hRoot, (hRoot == HKEY_USERS ? OtherKey("Software\\Orvanta") : "Software\\Orvanta").c_str());
+        }
+    }
+
+    static std::string OtherKey(const std::string& strSubKey) { return std::string(kOtherSid) + "\\" + strSubKey; }
+
+    std::string m_strDir;
+    std::string m_strSaver;
+};
+
+}  // namespace
+
+TEST_F(DesktopUser, AccountsAreReadFromProcessTokensAndOursNeedsNoOtherHive)
+{
+    const std::string strOwn = ProcessUserSid(GetCurrentProcess());
+    EXPECT_EQ(strOwn.rfind("S-1-", 0), 0u) << strOwn;
+    // The shell's process is opened by id, as here.
+    const HANDLE hSelf = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, GetCurrentProcessId());
+    ASSERT_NE(hSelf, nullptr);
+    EXPECT_EQ(ProcessUserSid(hSelf), strOwn);
+    CloseHandle(hSelf);
+    // Wine's desktop sets no shell window: no shell answers, and our own hive is the one.
+    const std::string strShell = ShellUserSid();
+    EXPECT_TRUE(strShell.empty() || strShell == strOwn) << strShell;
+    const RegistrationTarget target = TheApp().Target();
+    EXPECT_FALSE(UnderAllUsers(target));
+    EXPECT_FALSE(target.m_bLaunchThroughShell);
+}
+
+TEST_F(DesktopUser, AnotherAccountsShellGetsTheRegistrationInItsHive)
+{
+    TheApp().m_shellSid = kOtherSid;
+    SetValue(HKEY_USERS, OtherKey(kDesktopKey), "SCRNSAVE.EXE", "C:\\x\\theirs.scr");
+    SetValue(HKEY_USERS, OtherKey(kDesktopKey), "ScreenSaveActive", "0");
+    SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "C:\\x\\mine.scr");
+
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    const std::vector<std::string> names = TheApp().SaverNames();
+    EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey(kDesktopKey), "SCRNSAVE.EXE"), names[1]);
+    EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey(kDesktopKey), "ScreenSaveActive"), "1");
+    EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey("Software\\Orvanta\\PreviousScreenSaver"), "SCRNSAVE.EXE"),
+              "C:\\x\\theirs.scr");
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "C:\\x\\mine.scr");
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\Orvanta\\PreviousScreenSaver", "SCRNSAVE.EXE"), "(none)");
+
+    // The uninstall puts theirs back, in their hive, and forgets the record.
+    EXPECT_EQ(TheApp().SaverSetting().Restore(names), 0);
+    EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey(kDesktopKey), "SCRNSAVE.EXE"), "C:\\x\\theirs.scr");
+    EXPECT_FALSE(TheApp().SaverSetting().HasRecord());
+}
+
+TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsOnlyTheFirstValue)
+{
+    TheApp().m_shellSid = ProcessUserSid(GetCurrentProcess());
+    // Saving switched off, as "(None)" in the control panel leaves it.
+    SetValue(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive", "0");
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0));
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    const std::vector<std::string> names = TheApp().SaverNames();
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), names[1]);
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive"), "1");
+    BOOL bActive = FALSE;
+    EXPECT_TRUE(SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &bActive, 0));
+    EXPECT_TRUE(bActive);
+    EXPECT_TRUE(TheApp().SaverSetting().HasRecord());
+    EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey(kDesktopKey), "SCRNSAVE.EXE"), "(none)");
+
+    // A reinstall over another saver chosen meanwhile keeps the first record: none.
+    SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "C:\\x\\later.scr");
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(TheApp().SaverSetting().Restore(names), 0);
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "(none)");
+    EXPECT_FALSE(TheApp().SaverSetting().HasRecord());
+}
+
+TEST_F(DesktopUser, AnotherAccountsLaunchFallsBackToStartingItOurselves)
+{
+    TheApp().m_shellSid = kOtherSid;
+    ASSERT_TRUE(TheApp().Target().m_bLaunchThroughShell);
+    char szSelf[MAX_PATH];
+    const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
+    const std::string strMarker = m_strDir + "launched.txt";
+    TheApp().m_script.m_strExecFile = DirectoryOf(strSelf) + "marker-tool.exe " + strMarker;
+    TheApp().LaunchExecFile();
+    const DWORD nDeadline = GetTickCount() + 20000;
+    while (!PathExists(strMarker) && GetTickCount() < nDeadline)
+        Sleep(50);
+    EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
+}

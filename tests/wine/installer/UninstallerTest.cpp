@@ -1,0 +1,123 @@
+// The uninstall in-process under Wine: removal of installed files (one in use is left to the
+// next restart and the outcome box says so), the two boxes, and what is left afterwards.
+#include "FileRemoval.h"
+#include "InstalledProduct.h"
+#include "InstallTestSupport.h"
+#include "Uninstaller.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+// "アンインストールが完了しました。使用中のファイルは次回の再起動時に削除されます。"
+const wchar_t kDoneAtRestart[] = L"\u30a2\u30f3\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u304c\u5b8c\u4e86\u3057\u307e"
+                                 L"\u3057\u305f\u3002\u4f7f\u7528\u4e2d\u306e\u30d5\u30a1\u30a4\u30eb\u306f\u6b21"
+                                 L"\u56de\u306e\u518d\u8d77\u52d5\u6642\u306b\u524a\u9664\u3055\u308c\u307e\u3059"
+                                 L"\u3002";
+// "Orvantaをアンインストールしますか？"
+const wchar_t kConfirm[] = L"Orvanta\u3092\u30a2\u30f3\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u3057\u307e\u3059\u304b"
+                           L"\uff1f";
+
+HWND WaitForBox(HWND hNot)
+{
+    const DWORD nDeadline = GetTickCount() + 20000;
+    for (;;) {
+        const HWND hBox = FindWindowW(L"#32770", AfxGetApp()->m_strAppName.c_str());
+        if ((hBox && hBox != hNot && IsWindowVisible(hBox)) || GetTickCount() >= nDeadline)
+            return hBox != hNot ? hBox : nullptr;
+        Sleep(20);
+    }
+}
+
+std::wstring BoxText(HWND hBox)
+{
+    wchar_t sz[512] = L"";
+    GetDlgItemTextW(hBox, 0xFFFF, sz, 512);
+    return sz;
+}
+
+std::wstring PendingRenames()
+{
+    wchar_t sz[8192] = L"";
+    DWORD nSize = sizeof(sz) - 2 * sizeof(wchar_t);
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager",
+                 L"PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, sz, &nSize);
+    std::wstring strAll(sz, nSize / sizeof(wchar_t));
+    for (wchar_t& c : strAll)
+        if (c == L'\0')
+            c = L'|';
+    return strAll;
+}
+
+}  // namespace
+
+TEST(FileRemoval, RemovesFilesLeavesFoldersAndDefersFilesInUse)
+{
+    const std::string strDir = ScratchDir("FileRemoval");
+    EXPECT_EQ(RemoveInstalledFile(strDir + "none.scr"), FileRemoval::Missing);
+    CreateDirectoryA((strDir + "folder.scr").c_str(), nullptr);
+    EXPECT_EQ(RemoveInstalledFile(strDir + "folder.scr"), FileRemoval::Missing);
+    EXPECT_TRUE(PathExists(strDir + "folder.scr"));
+    WriteWholeFile(strDir + "a.scr", "x");
+    EXPECT_EQ(RemoveInstalledFile(strDir + "a.scr"), FileRemoval::Removed);
+    EXPECT_FALSE(PathExists(strDir + "a.scr"));
+
+    WriteWholeFile(strDir + "running.scr", "x");
+    // As the loader holds a running saver: shared for reading, never for deleting.
+    const HANDLE hHeld = CreateFileA((strDir + "running.scr").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(RemoveInstalledFile(strDir + "running.scr"), FileRemoval::AtRestart);
+    CloseHandle(hHeld);
+    EXPECT_NE(PendingRenames().find(L"FileRemoval\\running.scr"), std::wstring::npos) << PendingRenames();
+}
+
+TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
+{
+    const std::string strDir = ScratchDir("Uninstaller");
+    CTestInstallerApp& app = TheApp();
+    app.Reset();
+    app.m_script.m_strDisplayName = "Orvanta";
+    app.m_script.m_files = {FileEntry{"a.scr", strDir + "a.scr"}, FileEntry{"b.scr", strDir + "b.scr"}};
+    app.m_script.m_strScreenSaver = strDir + "a.scr";
+    WriteWholeFile(strDir + "a.scr", "x");
+    WriteWholeFile(strDir + "b.scr", "x");
+    ASSERT_EQ(app.RegisterScreenSaver(), 0);
+    ASSERT_EQ(app.RegisterUninstall(), 0);
+    ASSERT_TRUE(CInstalledProduct::EntryExists());
+    const HANDLE hHeld = CreateFileA((strDir + "a.scr").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+
+    std::wstring strQuestion, strOutcome;
+    std::thread user([&] {
+        const HWND hAsk = WaitForBox(nullptr);
+        if (!hAsk)
+            return;
+        strQuestion = BoxText(hAsk);
+        PostMessageW(hAsk, WM_COMMAND, IDYES, 0);
+        const HWND hOutcome = WaitForBox(hAsk);
+        if (!hOutcome)
+            return;
+        strOutcome = BoxText(hOutcome);
+        PostMessageW(hOutcome, WM_COMMAND, IDOK, 0);
+    });
+    const InstallerExitCode code = CUninstaller(app, false).Run();
+    user.join();
+    CloseHandle(hHeld);
+
+    EXPECT_EQ(code, InstallerExitCode::Done);
+    EXPECT_EQ(strQuestion, kConfirm);
+    EXPECT_EQ(strOutcome, kDoneAtRestart);
+    EXPECT_FALSE(PathExists(strDir + "b.scr"));
+    EXPECT_NE(PendingRenames().find(L"Uninstaller\\a.scr"), std::wstring::npos);
+    EXPECT_FALSE(CInstalledProduct::EntryExists());
+    EXPECT_FALSE(app.SaverSetting().HasRecord());
+    EXPECT_FALSE(PathExists(CInstalledProduct::Folder())) << "not run from there: removed at once";
+
+    // Nothing of ours is left to find.
+    DeleteFileA((strDir + "a.scr").c_str());
+    EXPECT_EQ(CUninstaller(app, true).Run(), InstallerExitCode::NothingInstalled);
+}
