@@ -3,8 +3,9 @@
 # the installed file and its registration, no temporary file left (not even an interrupted
 # install's), a second install, the About box, Escape; a failing install; the 9x family's
 # system.ini; the caption of a renamed copy. Saves screenshots of the main dialog and both
-# message boxes.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+# message boxes. With E2E_WOW64 set, a 32-bit installer in a 64-bit prefix must put the saver
+# where a 64-bit desktop finds it.
+. "$(dirname "$0")/saver-lib.sh"
 e2e_begin 1280x1024
 
 TITLE='Orvantaスクリーンセイバーインストーラー'
@@ -62,6 +63,16 @@ install_once installer "$SUCCESS" installer-success
 e2e_check "the installed saver is the built one, byte for byte" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG_SZ $SHORT_PATH" ]
 e2e_check "no temporary file of ours is left in the system directory" no_temp_files
+if [ -n "${E2E_WOW64:-}" ]; then
+  e2e_check "under WOW64 nothing went to syswow64" [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/Orvanta.scr" ]
+  # Started by the registered path the way the desktop does: Wine looks for it in the native
+  # system directory.
+  wine "$SHORT_PATH" /s &
+  saver_pid=$!
+  e2e_check "the registered saver starts from there" wait_until 20 has_saver_window
+  xdotool key space
+  e2e_check "a key ends it" wait_exit $saver_pid 20
+fi
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
