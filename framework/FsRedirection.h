@@ -2,14 +2,11 @@
 
 #include <windows.h>
 
-// True when this is a 32-bit program on 64-bit Windows. IsWow64Process is looked up at run
-// time: older systems do not have it, and they run no 32-bit programs under WOW64 either.
-bool IsRunningUnderWow64();
-
 // Under WOW64 the system directory's name leads a 32-bit program to the 32-bit copy, while the
 // 64-bit desktop looks for what is registered there in the native one. For the guard's
 // lifetime this thread's file operations see the native directory. Library loads would see it
-// too, so a guard encloses file calls only. Elsewhere it does nothing.
+// too, so a guard encloses file calls only. Elsewhere (64-bit programs, 32-bit Windows) it does
+// nothing.
 class CFsRedirectionGuard
 {
 public:

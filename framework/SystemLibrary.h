@@ -21,3 +21,10 @@ PFN GetLibraryProc(const CLibrary& library, const char* pszName)
 {
     return GetModuleProc<PFN>(library.Get(), pszName);
 }
+
+// An entry point of kernel32, which every process has loaded: null where this system lacks it.
+template <typename PFN>
+PFN GetKernel32Proc(const char* pszName)
+{
+    return GetModuleProc<PFN>(::GetModuleHandleA("kernel32.dll"), pszName);
+}

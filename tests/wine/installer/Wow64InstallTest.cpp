@@ -2,6 +2,8 @@
 // directory's name must be in the native system directory, where a 64-bit desktop looks.
 #include "FsRedirection.h"
 #include "InstallWorker.h"
+#include "Registry.h"
+#include "SystemInfo.h"
 #include "TestInstallerApp.h"
 #include "ZipBuilder.h"
 
@@ -19,21 +21,11 @@ std::string WindowsDir()
     return std::string(sz, GetWindowsDirectoryA(sz, MAX_PATH));
 }
 
-// The name the installer is given: redirected to SysWOW64 unless the installer says otherwise.
-std::string SystemDir()
-{
-    char sz[MAX_PATH];
-    return std::string(sz, GetSystemDirectoryA(sz, MAX_PATH)) + "\\";
-}
-
 std::string RegisteredValue()
 {
     char sz[MAX_PATH] = "";
-    DWORD nSize = sizeof(sz);
-    if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, sz, &nSize) !=
-        ERROR_SUCCESS)
-        return "(none)";
-    return sz;
+    DWORD nSize = sizeof(sz) - 1;
+    return ReadRegistryValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", sz, nSize) ? sz : "(none)";
 }
 
 // The file's name without its folder.
@@ -72,7 +64,9 @@ TEST_F(Wow64Install, TheSaverLandsInTheNativeSystemDirectoryAndItsShortPathIsReg
     // The short form exists only for the native file: looked up in the 32-bit directory, the
     // long path would be registered.
     const std::string strValue = RegisteredValue();
-    EXPECT_EQ(strValue.substr(0, SystemDir().size()), SystemDir());
+    // Under the name the installer is given, which leads a 32-bit program to SysWOW64.
+    const std::string strSystemDir = QuerySystemDirectory() + "\\";
+    EXPECT_EQ(strValue.substr(0, strSystemDir.size()), strSystemDir);
     EXPECT_NE(NameOf(strValue), kName);
     EXPECT_TRUE(PathExists(m_strNative + NameOf(strValue))) << strValue;
     DeleteFileA((m_strNative + kName).c_str());
@@ -82,7 +76,7 @@ TEST_F(Wow64Install, TheGuardShowsTheNativeDirectoryOnlyWhileItLives)
 {
     const std::string strNative = m_strNative + kName;
     WriteWholeFile(strNative, "native");
-    const std::string strPath = SystemDir() + kName;
+    const std::string strPath = QuerySystemDirectory() + "\\" + kName;
     {
         const CFsRedirectionGuard guard;
         EXPECT_TRUE(guard.SeesNativeFiles());
