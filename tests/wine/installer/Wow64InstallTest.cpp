@@ -1,14 +1,16 @@
-// The 32-bit installer in a 64-bit prefix: what it installs and registers under the system
-// directory's name must be in the native system directory, where a 64-bit desktop looks.
+// The 32-bit installer in a 64-bit prefix: what it installs, replaces and registers under the
+// system directory's name must be in the native system directory, where a 64-bit desktop looks.
 #include "FsRedirection.h"
+#include "InstallTestSupport.h"
 #include "InstallWorker.h"
 #include "Registry.h"
 #include "SystemInfo.h"
-#include "TestInstallerApp.h"
+#include "TempFileName.h"
 #include "ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -37,10 +39,25 @@ std::string NameOf(const std::string& strPath)
 class Wow64Install : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(IsRunningUnderWow64()) << "runs as a 32-bit program in a 64-bit prefix"; }
+    void TearDown() override { DeleteFileA((m_strNative + kName).c_str()); }
+
+    // Installs kName with the given content; the registration succeeds or fails as told.
+    int Install(const std::string& strContent, int nRegisterResult)
     {
-        ASSERT_TRUE(IsRunningUnderWow64()) << "runs as a 32-bit program in a 64-bit prefix";
-        TestApp().Reset();
+        CFakeOperations operations;
+        operations.m_strImage = ZipBuilder().Add("Orvanta.scr", strContent).Build();
+        operations.m_files.push_back(FileEntry{"Orvanta.scr", std::string("$(SYSTEMDIR)") + kName});
+        operations.m_nRegisterResult = nRegisterResult;
+        CInstallWorker worker(operations);
+        InstallThreadProc(&worker);
+        return worker.m_nResult.load();
+    }
+
+    size_t NativeTempFiles() const
+    {
+        const std::vector<std::string> names = FolderEntries(m_strNative);
+        return std::count_if(names.begin(), names.end(), IsInstallTempName);
     }
 
     // The native system directory as a 32-bit program names it without turning anything off.
@@ -52,30 +69,37 @@ protected:
 
 TEST_F(Wow64Install, TheSaverLandsInTheNativeSystemDirectoryAndItsShortPathIsRegistered)
 {
-    TestApp().m_strImage = ZipBuilder().Add("Orvanta.scr", "saver").Build();
-    TestApp().m_script.m_files.push_back(FileEntry{"Orvanta.scr", std::string("$(SYSTEMDIR)") + kName});
-    TestApp().m_script.m_strScreenSaver = std::string("$(SYSTEMDIR)") + kName;
-    CInstallWorker worker;
-    InstallThreadProc(&worker);
-    EXPECT_EQ(worker.m_nResult.load(), 0);
-
+    EXPECT_EQ(Install("saver", 0), 0);
     EXPECT_EQ(ReadWholeFile(m_strNative + kName), "saver");
     EXPECT_FALSE(PathExists(m_strWow64 + kName));
-    // The short form exists only for the native file: looked up in the 32-bit directory, the
-    // long path would be registered.
+
+    TheApp().m_script.m_strScreenSaver = std::string("$(SYSTEMDIR)") + kName;
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    // Under the name the installer is given, with the short form that only the native file has:
+    // looked up in the 32-bit directory, the long path would be registered.
     const std::string strValue = RegisteredValue();
-    // Under the name the installer is given, which leads a 32-bit program to SysWOW64.
     const std::string strSystemDir = QuerySystemDirectory() + "\\";
     EXPECT_EQ(strValue.substr(0, strSystemDir.size()), strSystemDir);
     EXPECT_NE(NameOf(strValue), kName);
     EXPECT_TRUE(PathExists(m_strNative + NameOf(strValue))) << strValue;
-    DeleteFileA((m_strNative + kName).c_str());
+}
+
+TEST_F(Wow64Install, AReplacedSaverComesBackOnFailureAndItsCopyGoesOnSuccess)
+{
+    const size_t nTempBefore = NativeTempFiles();
+    ASSERT_EQ(Install("old", 0), 0);
+    EXPECT_EQ(Install("new", 1), 1);
+    EXPECT_EQ(ReadWholeFile(m_strNative + kName), "old");
+    EXPECT_EQ(NativeTempFiles(), nTempBefore);
+    EXPECT_EQ(Install("new", 0), 0);
+    EXPECT_EQ(ReadWholeFile(m_strNative + kName), "new");
+    EXPECT_EQ(NativeTempFiles(), nTempBefore);
+    EXPECT_FALSE(PathExists(m_strWow64 + kName));
 }
 
 TEST_F(Wow64Install, TheGuardShowsTheNativeDirectoryOnlyWhileItLives)
 {
-    const std::string strNative = m_strNative + kName;
-    WriteWholeFile(strNative, "native");
+    WriteWholeFile(m_strNative + kName, "native");
     const std::string strPath = QuerySystemDirectory() + "\\" + kName;
     {
         const CFsRedirectionGuard guard;
@@ -83,5 +107,4 @@ TEST_F(Wow64Install, TheGuardShowsTheNativeDirectoryOnlyWhileItLives)
         EXPECT_TRUE(PathExists(strPath));
     }
     EXPECT_FALSE(PathExists(strPath)) << "the 32-bit directory is back in view";
-    DeleteFileA(strNative.c_str());
 }
