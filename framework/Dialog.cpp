@@ -9,6 +9,9 @@ void DDX_Control(CDataExchange* pDX, int nIdc, CWnd& rControl)
 
 CDialog::CDialog(UINT nIdTemplate, CWnd* pParentWnd) : m_nIdTemplate(nIdTemplate), m_pParentWnd(pParentWnd) {}
 
+// The dialog's object travels to WM_INITDIALOG in an LPARAM.
+static_assert(sizeof(LPARAM) == sizeof(CDialog*), "LPARAM narrower than a pointer");
+
 INT_PTR CDialog::DoModal()
 {
     const HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetSafeOwner();

@@ -8,10 +8,23 @@
 // program or on the search path. Null when it is not there.
 CLibrary LoadSystemLibrary(const char* pszName);
 
-// An entry point of a loaded library as a function pointer of the given type, or null.
+// An entry point of a loaded module as a function pointer of the given type, or null.
+template <typename PFN>
+PFN GetModuleProc(HMODULE hModule, const char* pszName)
+{
+    const FARPROC pfn = hModule ? ::GetProcAddress(hModule, pszName) : nullptr;
+    return reinterpret_cast<PFN>(reinterpret_cast<void*>(pfn));
+}
+
 template <typename PFN>
 PFN GetLibraryProc(const CLibrary& library, const char* pszName)
 {
-    const FARPROC pfn = library ? ::GetProcAddress(library.Get(), pszName) : nullptr;
-    return reinterpret_cast<PFN>(reinterpret_cast<void*>(pfn));
+    return GetModuleProc<PFN>(library.Get(), pszName);
+}
+
+// An entry point of kernel32, which every process has loaded: null where this system lacks it.
+template <typename PFN>
+PFN GetKernel32Proc(const char* pszName)
+{
+    return GetModuleProc<PFN>(::GetModuleHandleA("kernel32.dll"), pszName);
 }

@@ -18,6 +18,9 @@ CWnd::~CWnd()
         DestroyWindow(m_hWnd);
 }
 
+// GWLP_USERDATA holds the object's address whole on either width.
+static_assert(sizeof(LONG_PTR) == sizeof(CWnd*), "window data narrower than a pointer");
+
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
     return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));

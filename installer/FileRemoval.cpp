@@ -1,9 +1,15 @@
 #include "FileRemoval.h"
 
+#include "FsRedirection.h"
+
 #include <windows.h>
 
 FileRemoval RemoveInstalledFile(const std::string& strPath)
 {
+    // The installed files' paths name the native system directory, also for a 32-bit uninstaller.
+    const CFsRedirectionGuard native;
+    if (!native.SeesNativeFiles())
+        return FileRemoval::Failed;
     const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
     if (nAttributes == INVALID_FILE_ATTRIBUTES || (nAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return FileRemoval::Missing;

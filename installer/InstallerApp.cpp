@@ -3,6 +3,7 @@
 #include "DesktopUser.h"
 #include "ExecCommand.h"
 #include "File.h"
+#include "FsRedirection.h"
 #include "InstallerResource.h"
 #include "PayloadArchive.h"
 #include "Registry.h"
@@ -49,6 +50,7 @@ int WriteMember(CPayloadArchive& archive, const std::string& strDestination, CRe
 std::string ShortPathOf(const std::string& strPath)
 {
     char szShort[MAX_PATH];
+    const CFsRedirectionGuard nativeFiles;
     const DWORD nLength = GetShortPathNameA(strPath.c_str(), szShort, MAX_PATH);
     // No short form (the file is missing, or it does not fit): the long path still names it.
     return nLength == 0 || nLength >= MAX_PATH ? strPath : std::string(szShort, nLength);
@@ -79,6 +81,10 @@ int CInstallerApp::ExtractMember(const void* pImage, uint32_t nSize, const FileE
     CInstallScript::ExpandMacros(strDestination);
     archive.Attach(pImage, nSize);
     if (archive.OpenMember(entry.m_strSource.c_str()) != 0)
+        return 1;
+    // The file must be where the destination's path leads the desktop that reads it.
+    const CFsRedirectionGuard nativeFiles;
+    if (!nativeFiles.SeesNativeFiles())
         return 1;
     return WriteMember(archive, strDestination, replaced);
 }

@@ -7,6 +7,12 @@
 namespace {
 
 const uint32_t kLocalHeaderSize = 30;
+
+#ifdef _WIN32
+// inflateInit2_ compares the size it is handed with its own: both must come from this target's
+// header, whose z_stream is 56 bytes wide on 32-bit Windows and 88 on 64-bit Windows.
+static_assert(sizeof(z_stream) == (sizeof(void*) == 4 ? 56 : 88), "z_stream of the wrong width");
+#endif
 const uint16_t kFlagDataDescriptor = 0x0008;
 
 uint16_t ReadU16(const uint8_t* p)

@@ -1,6 +1,7 @@
 #include "ReplacedFiles.h"
 
 #include "File.h"
+#include "FsRedirection.h"
 #include "TempFile.h"
 #include "TempFileName.h"
 
@@ -37,8 +38,11 @@ void PutBack(const std::string& strCopy, const std::string& strFile) noexcept
 
 }  // namespace
 
+// The copies lie beside files that the install wrote where their paths lead the desktop,
+// which under WOW64 is the native system directory: they are moved and removed there too.
 CReplacedFiles::~CReplacedFiles()
 {
+    const CFsRedirectionGuard nativeFiles;
     for (auto it = m_backups.rbegin(); it != m_backups.rend(); ++it)
         PutBack(it->m_strCopy, it->m_strFile);
 }
@@ -73,6 +77,7 @@ void CReplacedFiles::Replace(CTempFile& written, const std::string& strDestinati
 
 void CReplacedFiles::Keep()
 {
+    const CFsRedirectionGuard nativeFiles;
     for (const Backup& backup : m_backups)
         CFile::Remove(backup.m_strCopy);
     m_backups.clear();

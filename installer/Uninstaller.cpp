@@ -2,6 +2,7 @@
 
 #include "DisplayText.h"
 #include "FileRemoval.h"
+#include "FsRedirection.h"
 #include "InstalledProduct.h"
 #include "InstallerApp.h"
 #include "InstallerResource.h"
@@ -13,6 +14,7 @@ namespace {
 
 bool FileExists(const std::string& strPath)
 {
+    const CFsRedirectionGuard native;
     const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
     return nAttributes != INVALID_FILE_ATTRIBUTES && !(nAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }

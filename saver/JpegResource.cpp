@@ -60,6 +60,7 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
         hHandle == 0)
         return nullptr;
     // A 32-bit OLE handle widens to a GDI handle by sign extension, as the platform does.
+    static_assert(sizeof(OLE_HANDLE) == 4 && sizeof(HBITMAP) >= 4, "OLE handles are 32 bits on both widths");
     HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<LONG>(hHandle)));
     return static_cast<HBITMAP>(::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }

@@ -19,6 +19,10 @@ std::wstring SaverWindowClass()
     return AfxRegisterWndClass(0);
 }
 
+// The number is a 32-bit handle sign-extended (see ParseWindowNumber): INT_PTR holds it whole
+// on either width, and the platform widens handles the same way.
+static_assert(sizeof(INT_PTR) == sizeof(HWND) && sizeof(INT_PTR) >= sizeof(int32_t), "handle width");
+
 HWND WindowFromNumber(int64_t nWindow)
 {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));

@@ -1,4 +1,6 @@
 # Inflating the shipped saver through the archive reader vs one zlib call.
+# per width
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
-member=$root/build/windows/bin/Orvanta.scr
-"$root/scripts/wine-run" "$root/build/windows/bench/archive-bench.exe" "Z:$member" | tr -d '\r'
+build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
+member=$build/bin/Orvanta.scr
+"$root/scripts/wine-run" "$build/bench/archive-bench.exe" "Z:$member" | tr -d '\r'

@@ -1,5 +1,6 @@
 # The show's timer steps on full-screen windows of three sizes, next to a HALFTONE stretch per
 # step; the decode of a picture in-process vs djpeg of the same file as a process.
+# per width
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 bench=$build/bench/slideshow-bench.exe

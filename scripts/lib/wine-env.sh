@@ -9,21 +9,37 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_CTYPE=ja_JP.UTF-8
 unset LC_ALL
 
-# Make the template prefix once; later runs copy it (wineboot costs seconds, a copy ~0.5 s).
+# ORVANTA_WINEARCH picks the prefix: win64 (default; runs 32-bit programs too, under WOW64) or
+# win32 (as a 32-bit Windows).
+ORVANTA_WINEARCH=${ORVANTA_WINEARCH:-win64}
+
+# A prefix that 64-bit Wine made before the 32-bit half was installed has no syswow64 and
+# cannot run 32-bit programs: such a template is not reused.
+wine_env_runs_x86() {
+  [ "$ORVANTA_WINEARCH" = win32 ] || [ -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
+# Make the template prefix once per architecture; later runs copy it (wineboot costs seconds,
+# a copy ~0.5 s).
 wine_env_template() {
-  local tmpl=$ORVANTA_WINE_DIR/template
+  local tmpl=$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH
   mkdir -p "$ORVANTA_WINE_DIR"
   (
     flock 9
-    [ -f "$tmpl/.ready" ] && exit 0
+    [ -f "$tmpl/.ready" ] && wine_env_runs_x86 "$tmpl" && exit 0
     rm -rf "$tmpl"
     mkdir -p "$tmpl"
-    WINEPREFIX=$tmpl wineboot -i >/dev/null 2>&1
+    export WINEPREFIX=$tmpl WINEARCH=$ORVANTA_WINEARCH
+    wineboot -i >/dev/null 2>&1
     # Without a window manager Wine waits ~2 s whenever a captioned window hides.
-    WINEPREFIX=$tmpl wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    WINEPREFIX=$tmpl wineserver -w
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    if ! wine_env_runs_x86 "$tmpl"; then
+      echo "wine-env: $tmpl cannot run 32-bit programs: install wine32:i386 (scripts/setup)" >&2
+      exit 1
+    fi
     touch "$tmpl/.ready"
-  ) 9>"$ORVANTA_WINE_DIR/template.lock"
+  ) 9>"$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH.lock"
 }
 
 # wine_env_start [WIDTHxHEIGHT]: sets WINEPREFIX, DISPLAY, XVFB_PID for this run.
@@ -32,7 +48,7 @@ wine_env_start() {
   wine_env_template || return 1
   WINE_RUN_DIR=$(mktemp -d "$ORVANTA_WINE_DIR/run.XXXXXX")
   export WINEPREFIX=$WINE_RUN_DIR/prefix
-  cp -a "$ORVANTA_WINE_DIR/template" "$WINEPREFIX"
+  cp -a "$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH" "$WINEPREFIX"
 
   local fifo=$WINE_RUN_DIR/display
   mkfifo "$fifo"

@@ -3,8 +3,9 @@
 # the installed file and its registration, no temporary file left (not even an interrupted
 # install's), a second install, the About box, Escape; a failing install; the 9x family's
 # system.ini; the caption of a renamed copy. Saves screenshots of the main dialog and both
-# message boxes.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+# message boxes. With E2E_WOW64 set, a 32-bit installer in a 64-bit prefix must put the saver
+# where a 64-bit desktop finds it.
+. "$(dirname "$0")/saver-lib.sh"
 e2e_begin 1280x1024
 
 TITLE='Orvantaスクリーンセイバーインストーラー'
@@ -13,6 +14,12 @@ FAILURE='インストールに失敗しました。'
 ABOUT='installerのﾊﾞｰｼﾞｮﾝ情報'
 SYSTEM32=$WINEPREFIX/drive_c/windows/system32
 DESKTOP_KEY='HKCU\Control Panel\Desktop'
+# Where a program of the installer's width keeps its folder and its uninstall entry.
+case "$ORVANTA_WINEARCH:${E2E_WOW64:-}" in
+  win64:1) PROGRAM_FILES='Program Files (x86)' REG_VIEW=/reg:32 ;;
+  win32:*) PROGRAM_FILES='Program Files' REG_VIEW=/reg:32 ;;
+  *) PROGRAM_FILES='Program Files' REG_VIEW=/reg:64 ;;
+esac
 # 8.3-valid already, so the short form is the path itself.
 SHORT_PATH='C:\windows\system32\Orvanta.scr'
 
@@ -69,8 +76,18 @@ e2e_check "SCRNSAVE.EXE holds the short path as REG_SZ" [ "$(registered)" = "REG
 e2e_check "no temporary file of ours is left in the system directory" no_temp_files
 e2e_check "the saver is left active" [ "$(active)" = 1 ]
 e2e_check "the uninstall entry is written" \
-  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta' /v UninstallString /reg:64
-e2e_check "the uninstaller is in place" [ -f "$WINEPREFIX/drive_c/Program Files/Orvanta/uninstall.exe" ]
+  wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta' /v UninstallString $REG_VIEW
+e2e_check "the uninstaller is in place" [ -f "$WINEPREFIX/drive_c/$PROGRAM_FILES/Orvanta/uninstall.exe" ]
+if [ -n "${E2E_WOW64:-}" ]; then
+  e2e_check "under WOW64 nothing went to syswow64" [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/Orvanta.scr" ]
+  # Started by the registered path the way the desktop does: Wine looks for it in the native
+  # system directory.
+  wine "$SHORT_PATH" /s &
+  saver_pid=$!
+  e2e_check "the registered saver starts from there" wait_until 20 has_saver_window
+  xdotool key space
+  e2e_check "a key ends it" wait_exit $saver_pid 20
+fi
 rm -f "$SYSTEM32/Orvanta.scr"
 install_once installer "$SUCCESS"
 e2e_check "the second install wrote the saver again" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
