@@ -1,5 +1,6 @@
 #include "SaverPlatform.h"
 
+#include "ScopedHandle.h"
 #include "SystemLibrary.h"
 
 BOOL CSaverPlatform::IsWin9x()
@@ -22,6 +23,19 @@ void CSaverPlatform::SetScreenSaverRunning(BOOL bRunning)
 {
     BOOL bPrevious = FALSE;
     ::SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, bRunning, &bPrevious, 0);
+}
+
+DWORD CSaverPlatform::QueryUsePassword()
+{
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "control panel\\desktop", 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return 0;
+    const CRegistryKey key(hKey);
+    BYTE value[4] = {};
+    DWORD nSize = sizeof value;
+    if (::RegQueryValueExA(key.Get(), "ScreenSaveUsePassword", nullptr, nullptr, value, &nSize) != ERROR_SUCCESS)
+        return 0;
+    return value[0] | value[1] << 8 | value[2] << 16 | static_cast<DWORD>(value[3]) << 24;
 }
 
 CSaverPlatform& CSaverPlatform::System()
