@@ -8,6 +8,7 @@
 //   wndctl info HWND                  owner, enabled, visible, class
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 //   wndctl foreground                 the foreground window
+//   wndctl monitors                   each monitor's rectangle, then the virtual screen's
 #include <windows.h>
 
 #include <cstdio>
@@ -67,6 +68,12 @@ UINT_PTR Number(const wchar_t* psz)
     return static_cast<UINT_PTR>(wcstoull(psz, nullptr, 0));
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT pRect, LPARAM)
+{
+    printf("%ld %ld %ld %ld\n", pRect->left, pRect->top, pRect->right, pRect->bottom);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -120,7 +127,13 @@ int wmain(int argc, wchar_t** argv)
         }
         return 1;
     }
+    if (argc == 2 && wcscmp(argv[1], L"monitors") == 0) {
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
+        const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        printf("%d %d %d %d\n", x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        return 0;
+    }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground\n");
+                    "CLASS-PREFIX | foreground | monitors\n");
     return 2;
 }
