@@ -9,21 +9,6 @@ e2e_begin 1920x1080 >/dev/null
 saver=$build/bin/Orvanta.scr
 ticks=$(getconf CLK_TCK)
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-private_kb() { awk '/^Private_(Clean|Dirty):/ { n += $2 } END { print n }' "/proc/$1/smaps_rollup"; }
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
-# peak_private PID MS: the largest private memory of a process, sampled every 0.1 s.
-peak_private() {
-  local peak=0 kb deadline=$(($(now_ms) + $2))
-  while [ "$(now_ms)" -lt $deadline ] && kb=$(private_kb "$1" 2>/dev/null); do
-    [ "$kb" -gt $peak ] && peak=$kb
-    sleep 0.1
-  done
-  echo $peak
-}
-
 # pixels_at X Y: the 8 x 8 pixels there as hex colours, one a line.
 pixels_at() {
   import -display "$DISPLAY" -window root -crop "8x8+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/.* \(#[0-9A-F]\{6\}\) .*/\1/p'
