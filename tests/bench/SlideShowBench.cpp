@@ -157,10 +157,10 @@ int BenchSteps()
                 "| %.2f | <= 2 ms |\n",
                 nWidth, nHeight, dissolve.size(), d.m_dMedian, d.m_dMax, stretch.m_dMedian,
                 d.m_dMedian / stretch.m_dMedian);
-    std::printf(
-        "| step that ends a dissolve (swaps in the prepared picture) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
-        "| %.2f | %s |\n",
-        nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
+    std::printf("| step that ends a dissolve (swaps in the prepared picture) at %dx%d, median / max of %zu | %.2f / "
+                "%.2f ms | step period 50 ms "
+                "| %.2f | %s |\n",
+                nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
     std::printf("| first slide step at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
                 "| %.2f | %s |\n",
                 nWidth, nHeight, firstSlide.size(), f.m_dMedian, f.m_dMax, f.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
@@ -184,7 +184,8 @@ SIZE_T LinuxPrivateKb()
     char szLine[256];
     while (std::fgets(szLine, sizeof szLine, pFile) != nullptr) {
         unsigned long nValue = 0;
-        if (std::sscanf(szLine, "Private_Clean: %lu", &nValue) == 1 || std::sscanf(szLine, "Private_Dirty: %lu", &nValue) == 1)
+        if (std::sscanf(szLine, "Private_Clean: %lu", &nValue) == 1 ||
+            std::sscanf(szLine, "Private_Dirty: %lu", &nValue) == 1)
             nKb += nValue;
     }
     std::fclose(pFile);

@@ -33,8 +33,8 @@ bool Grab(Capture& capture)
     HDC hMemory = CreateCompatibleDC(hScreen);
     HBITMAP hBitmap = CreateDIBSection(hMemory, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
-    const bool bCopied = hBitmap && BitBlt(hMemory, 0, 0, capture.m_nWidth, capture.m_nHeight, hScreen,
-                                           capture.m_nLeft, capture.m_nTop, SRCCOPY);
+    const bool bCopied = hBitmap && BitBlt(hMemory, 0, 0, capture.m_nWidth, capture.m_nHeight, hScreen, capture.m_nLeft,
+                                           capture.m_nTop, SRCCOPY);
     GdiFlush();
     if (bCopied) {
         const uint32_t* p = static_cast<const uint32_t*>(pBits);

@@ -126,9 +126,8 @@ struct ShowFixture
                          const std::vector<uint32_t>& picture)
     {
         const ShowArea whole{0, 0, m_target.m_nWidth, m_target.m_nHeight};
-        EXPECT_EQ(CountWrongInArea(m_target.Pixels(), m_target.m_nWidth, whole, x, nBlackFrom, nBlackTo, before,
-                                   picture),
-                  0)
+        EXPECT_EQ(
+            CountWrongInArea(m_target.Pixels(), m_target.m_nWidth, whole, x, nBlackFrom, nBlackTo, before, picture), 0)
             << "picture at " << x;
     }
 
