@@ -1,7 +1,7 @@
 // Measures how long a window keeps its caller waiting: waits up to 20 s for a visible top-level
 // window whose class starts with the prefix, then for the given time sends it WM_NULL every
-// 2 ms and prints the longest wait in ms and the number of messages sent. Exit 1 when the
-// window never came.
+// 2 ms and prints the longest wait in ms, the number of messages sent and when (s from the
+// first message) the longest wait began. Exit 1 when the window never came.
 //   stall-probe CLASS-PREFIX SECONDS
 #include "BenchSupport.h"
 
@@ -52,18 +52,20 @@ int wmain(int argc, wchar_t** argv)
     const HWND hWnd = WaitForWindow(argv[1], 20);
     if (hWnd == nullptr)
         return 1;
-    const double dEnd = Seconds() + _wtof(argv[2]);
-    double dLongest = 0;
+    const double dFirst = Seconds();
+    const double dEnd = dFirst + _wtof(argv[2]);
+    double dLongest = 0, dLongestAt = 0;
     long nSent = 0;
     while (Seconds() < dEnd && IsWindow(hWnd)) {
         const double dStart = Seconds();
         DWORD_PTR nResult = 0;
         SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult);
         const double dWaited = 1000 * (Seconds() - dStart);
-        dLongest = dWaited > dLongest ? dWaited : dLongest;
+        if (dWaited > dLongest)
+            dLongest = dWaited, dLongestAt = dStart - dFirst;
         ++nSent;
         Sleep(2);
     }
-    std::printf("%.1f %ld\n", dLongest, nSent);
+    std::printf("%.1f %ld %.1f\n", dLongest, nSent, dLongestAt);
     return 0;
 }
