@@ -20,7 +20,14 @@ DWORD WINAPI RunJob(LPVOID pParam)
     PictureJob* pJob = static_cast<PictureJob*>(pParam);
     // The decoder is a COM object; this thread's apartment is its own.
     const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
+    // No exception may leave the thread; without memory the picture is black for its turn.
+    try {
+        pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
+    } catch (...) {
+        pJob->m_result.m_scaled.clear();
+        pJob->m_result.m_sizePicture = SIZE{};
+    }
+    pJob->m_result.m_nPicture = pJob->m_nPicture;
     if (SUCCEEDED(hr))
         ::CoUninitialize();
     if (!::PostMessageW(pJob->m_hWnd, pJob->m_nMessage, 0, reinterpret_cast<LPARAM>(pJob)))

@@ -86,7 +86,7 @@ for head in "${heads[@]}"; do
   strips+=("$px,$(((top + bottom) / 2)),$pw,8")
 done
 e2e_check "a dissolve is under way on every monitor at one moment" \
-  wine "$E2E_TOOLS/screen-watch.exe" 15 "$(winepath -w "$work/dissolve.bmp")" dissolve "${strips[@]}"
+  wine "$E2E_TOOLS/screen-watch.exe" 15 "Z:${work//\//\\}\\dissolve.bmp" dissolve "${strips[@]}"
 e2e_check "picture 2 stands on every monitor after the dissolve" wait_until 15 all_standing "$pics/pic2.jpg"
 /usr/bin/convert "$frame" "$shot-3-picture2.png"
 

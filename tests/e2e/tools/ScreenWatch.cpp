@@ -1,10 +1,12 @@
 // Catches a short phase of the show that a screenshot taken by a separate program could miss:
 // captures the smallest box around the rectangles given every few milliseconds, in one copy
-// each time, until every rectangle meets the rule, then writes that capture as a 24-bit BMP.
-// Thin rectangles keep each capture quick.
+// each time, until every rectangle meets the rule, then captures the whole virtual screen once
+// and writes it as a 24-bit BMP. Thin rectangles keep each watching capture quick.
 //   screen-watch SECONDS OUT.bmp RULE X,Y,W,H [X,Y,W,H ...]   exit 0 when caught, 1 at the deadline
 // RULE: dissolve   in each quarter of each rectangle (left to right), between 10 % and 90 % of
 //                  the pixels are not black: dots all over, unlike a picture sliding in
+//       slide      each rectangle's left tenth is black and its right half is not: a picture
+//                  on its way in from the right
 #include <windows.h>
 
 #include <cstdint>
@@ -89,12 +91,34 @@ bool WriteBmp(const char* pszPath, const Capture& capture)
     return fclose(pFile) == 0;
 }
 
+RECT Slice(const RECT& rc, int nFrom, int nTo, int nParts)
+{
+    const LONG nWidth = rc.right - rc.left;
+    return RECT{rc.left + nWidth * nFrom / nParts, rc.top, rc.left + nWidth * nTo / nParts, rc.bottom};
+}
+
+bool IsDissolving(const Capture& capture, const RECT& rc)
+{
+    for (int i = 0; i < 4; ++i) {
+        const int nLit = LitShare(capture, Slice(rc, i, i + 1, 4));
+        if (nLit < 10 || nLit > 90)
+            return false;
+    }
+    return true;
+}
+
+bool IsSliding(const Capture& capture, const RECT& rc)
+{
+    return LitShare(capture, Slice(rc, 0, 1, 10)) == 0 && LitShare(capture, Slice(rc, 1, 2, 2)) > 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 5 || strcmp(argv[3], "dissolve") != 0) {
-        fprintf(stderr, "usage: screen-watch SECONDS OUT.bmp dissolve X,Y,W,H...\n");
+    const bool bDissolve = argc >= 5 && strcmp(argv[3], "dissolve") == 0;
+    if (argc < 5 || (!bDissolve && strcmp(argv[3], "slide") != 0)) {
+        fprintf(stderr, "usage: screen-watch SECONDS OUT.bmp dissolve|slide X,Y,W,H...\n");
         return 2;
     }
     std::vector<RECT> rects;
@@ -114,15 +138,16 @@ int main(int argc, char** argv)
     while (static_cast<LONG>(nDeadline - GetTickCount()) > 0) {
         bool bAll = Grab(capture);
         nCaptures += bAll;
-        for (size_t i = 0; bAll && i < rects.size() * 4; ++i) {
-            const RECT& rc = rects[i / 4];
-            const LONG nQuarter = (rc.right - rc.left) / 4;
-            const LONG nLeft = rc.left + nQuarter * static_cast<LONG>(i % 4);
-            const int nLit = LitShare(capture, RECT{nLeft, rc.top, nLeft + nQuarter, rc.bottom});
-            bAll = nLit >= 10 && nLit <= 90;
+        for (size_t i = 0; bAll && i < rects.size(); ++i)
+            bAll = bDissolve ? IsDissolving(capture, rects[i]) : IsSliding(capture, rects[i]);
+        if (bAll) {
+            Capture screen{GetSystemMetrics(SM_XVIRTUALSCREEN),
+                           GetSystemMetrics(SM_YVIRTUALSCREEN),
+                           GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                           GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                           {}};
+            return Grab(screen) && WriteBmp(argv[2], screen) ? 0 : 1;
         }
-        if (bAll)
-            return WriteBmp(argv[2], capture) ? 0 : 1;
         Sleep(5);
     }
     fprintf(stderr, "screen-watch: not caught in %d captures over %lu ms\n", nCaptures, GetTickCount() - nStart);
