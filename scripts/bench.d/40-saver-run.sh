@@ -24,7 +24,7 @@ for _ in 1 2 3 4 5; do
   host=$!
   wait_until 20 host_shown
   trivial_ms+=($(($(now_ms) - start)))
-  [ ${#trivial_ms[@]} -eq 1 ] && trivial_private=$(peak_private $host 3000)
+  [ ${#trivial_ms[@]} -eq 1 ] && trivial_private=$(peak_private "$(wine_pid 'preview-host\.exe')" 3000)
   # The saver over that white window: from its start to the first black cells of its dissolve.
   start=$(now_ms)
   wine "$saver" /s &

@@ -9,22 +9,24 @@ export E2E_TOOLS=$build/tests/e2e-tools
 probe=$build/bench/stall-probe.exe
 cycles_ms=26000
 
-for layout in 1920x1080 3840x2160 1920x1080,1280x1024; do
+for layout in ${ORVANTA_BENCH_LAYOUTS:-1920x1080 3840x2160 1920x1080,1280x1024}; do
   (
     e2e_begin "$layout" >/dev/null
     wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
     host=$!
-    trivial_private=$(peak_private $host 3000)
     wine "$build/bin/Orvanta.scr" /s &
     started=$!
-    wait_until 20 wine_pid 'Orvanta\.scr /s' >/dev/null
+    wait_until 40 wine_pid 'Orvanta\.scr /s' >/dev/null
     pid=$(wine_pid 'Orvanta\.scr /s')
     wine "$probe" OrvWnd $((cycles_ms / 1000)) >"$WINE_RUN_DIR/saver.stall" &
     saver_probe=$!
     wine "$probe" PreviewHost $((cycles_ms / 1000)) >"$WINE_RUN_DIR/host.stall" &
     host_probe=$!
+    peak_private "$(wine_pid 'preview-host\.exe')" $((cycles_ms + 2000)) >"$WINE_RUN_DIR/host.private" &
+    host_peak=$!
     saver_private=$(peak_private "$pid" $((cycles_ms + 2000)))
-    wait $saver_probe $host_probe
+    wait $saver_probe $host_probe $host_peak
+    trivial_private=$(cat "$WINE_RUN_DIR/host.private")
     kill "$pid" $host 2>/dev/null
     wait $started $host 2>/dev/null
     read -r saver_stall _ saver_at <"$WINE_RUN_DIR/saver.stall"

@@ -1,4 +1,4 @@
-// Measures how long a window keeps its caller waiting: waits up to 20 s for a visible top-level
+// Measures how long a window keeps its caller waiting: waits up to 40 s for a visible top-level
 // window whose class starts with the prefix, then for the given time sends it WM_NULL every
 // 2 ms and prints the longest wait in ms, the number of messages sent and when (s from the
 // first message) the longest wait began. Exit 1 when the window never came.
@@ -49,7 +49,7 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc != 3)
         return 2;
-    const HWND hWnd = WaitForWindow(argv[1], 20);
+    const HWND hWnd = WaitForWindow(argv[1], 40);
     if (hWnd == nullptr)
         return 1;
     const double dFirst = Seconds();

@@ -296,6 +296,17 @@ TEST(SlideShowDraw, EachAreaShowsTheSameFrameFittedToIt)
     show.Set(PHASE_HOLD, 0);
     show.Repaint();
     EXPECT_EQ(CountWrongInArea(show.m_target.Pixels(), 1600, areas[1], 0, 0, 576, before, pictures[1]), 0);
+
+    // A new layout while it runs: the current picture is drawn fitted to the new monitors.
+    const std::vector<ShowArea> moved{{0, 0, 800, 600}, {800, 0, 800, 700}};
+    show.m_pShow->m_monitors = moved;
+    SendMessageW(show.m_pShow->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 700));
+    ASSERT_EQ(show.m_pShow->m_areas, moved);
+    show.m_target.Fill(kSentinel);
+    show.Repaint();
+    const std::vector<uint32_t> after = show.m_target.Pixels();
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[0], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[1], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
 }
 
 // Back to back, each change of picture waits for a late preparation rather than show another.
