@@ -14,6 +14,8 @@ for layout in ${ORVANTA_BENCH_LAYOUTS:-1920x1080 3840x2160 1920x1080,1280x1024};
     e2e_begin "$layout" >/dev/null
     wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
     host=$!
+    # Up before the saver: a window that came later would take the activation, which ends it.
+    wait_until 40 has_window Preview
     wine "$build/bin/Orvanta.scr" /s &
     started=$!
     wait_until 40 wine_pid 'Orvanta\.scr /s' >/dev/null
