@@ -34,9 +34,17 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerP
     return m_hObject != nullptr;
 }
 
-BOOL CBitmap::CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight)
+BOOL CBitmap::CreateDIBSection(int nWidth, int nHeight)
 {
-    Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
     return m_hObject != nullptr;
 }
 
@@ -87,6 +95,16 @@ COLORREF CDC::SetBkColor(COLORREF color)
 COLORREF CDC::SetTextColor(COLORREF color)
 {
     return ::SetTextColor(m_hDC, color);
+}
+
+BOOL CDC::SetViewportOrg(int x, int y)
+{
+    return ::SetViewportOrgEx(m_hDC, x, y, nullptr);
+}
+
+int CDC::IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom)
+{
+    return ::IntersectClipRect(m_hDC, nLeft, nTop, nRight, nBottom);
 }
 
 BOOL CDC::SetBrushOrg(int x, int y)

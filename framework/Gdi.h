@@ -13,6 +13,13 @@ public:
     ~CGdiObject();
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
+    CGdiObject(CGdiObject&& other) noexcept : m_hObject(other.Detach()) {}
+    CGdiObject& operator=(CGdiObject&& other) noexcept
+    {
+        if (this != &other)
+            Attach(other.Detach());
+        return *this;
+    }
 
     // Takes ownership of hObject; whatever was held before is deleted.
     void Attach(HGDIOBJ hObject);
@@ -31,7 +38,9 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* pBits);
-    BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight);
+    // A 32-bit top-down device-independent bitmap: any thread may make and fill it, and a
+    // copy from it needs no conversion on a true-colour display.
+    BOOL CreateDIBSection(int nWidth, int nHeight);
     // Width and height in pixels; 0 x 0 when none is held.
     SIZE GetSize() const;
 };
@@ -60,6 +69,8 @@ public:
     HGDIOBJ SelectObject(const CGdiObject& object);
     int SetStretchBltMode(int nMode);
     int SetROP2(int nDrawMode);
+    BOOL SetViewportOrg(int x, int y);
+    int IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom);
     COLORREF SetBkColor(COLORREF color);
     COLORREF SetTextColor(COLORREF color);
     BOOL SetBrushOrg(int x, int y);

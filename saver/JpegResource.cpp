@@ -1,5 +1,6 @@
 #include "JpegResource.h"
 
+#include "ComPtr.h"
 #include "ResourceBytes.h"
 
 #include <ole2.h>
@@ -7,48 +8,15 @@
 
 namespace {
 
-// Releases a COM object when it goes out of scope.
-template <class T>
-class CReleaser
-{
-public:
-    explicit CReleaser(T* p) : m_p(p) {}
-    ~CReleaser()
-    {
-        if (m_p != nullptr)
-            m_p->Release();
-    }
-    CReleaser(const CReleaser&) = delete;
-    CReleaser& operator=(const CReleaser&) = delete;
-
-private:
-    T* m_p;
-};
-
-IStream* CreateResourceStream(HMODULE hModule, UINT nId)
+BOOL CreateResourceStream(HMODULE hModule, UINT nId, CComPtr<IStream>& stream)
 {
     const ResourceBytes jpeg = FindResourceBytes(hModule, MAKEINTRESOURCEA(nId), "JPEG");
     if (jpeg.m_pData == nullptr || jpeg.m_nSize == 0)
-        return nullptr;
-
-    IStream* pStream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &pStream)))
-        return nullptr;
+        return FALSE;
     const LARGE_INTEGER start{};
-    if (FAILED(pStream->Write(jpeg.m_pData, jpeg.m_nSize, nullptr)) ||
-        FAILED(pStream->Seek(start, STREAM_SEEK_SET, nullptr))) {
-        pStream->Release();
-        return nullptr;
-    }
-    return pStream;
-}
-
-IPicture* DecodeStream(IStream* pStream)
-{
-    IPicture* pPicture = nullptr;
-    if (FAILED(::OleLoadPicture(pStream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&pPicture))))
-        return nullptr;
-    return pPicture;
+    return SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Receive())) &&
+           SUCCEEDED(stream->Write(jpeg.m_pData, jpeg.m_nSize, nullptr)) &&
+           SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr));
 }
 
 // The picture object deletes its bitmap when it goes, so the caller gets a copy of it.
@@ -69,13 +37,12 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
 
 HBITMAP LoadJpegResource(HMODULE hModule, UINT nId)
 {
-    IStream* pStream = CreateResourceStream(hModule, nId);
-    if (pStream == nullptr)
-        return nullptr;
-    IPicture* pPicture = DecodeStream(pStream);
-    pStream->Release();
-    if (pPicture == nullptr)
-        return nullptr;
-    CReleaser<IPicture> releasePicture(pPicture);
-    return CopyPictureBitmap(pPicture);
+    CComPtr<IPicture> picture;
+    {
+        CComPtr<IStream> stream;
+        if (!CreateResourceStream(hModule, nId, stream) ||
+            FAILED(::OleLoadPicture(stream.Get(), 0, FALSE, IID_IPicture, picture.ReceiveVoid())) || !picture)
+            return nullptr;
+    }
+    return CopyPictureBitmap(picture.Get());
 }

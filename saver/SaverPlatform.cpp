@@ -1,5 +1,6 @@
 #include "SaverPlatform.h"
 
+#include "Registry.h"
 #include "SystemInfo.h"
 #include "SystemLibrary.h"
 
@@ -21,6 +22,15 @@ void CSaverPlatform::SetScreenSaverRunning(BOOL bRunning)
 {
     BOOL bPrevious = FALSE;
     ::SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, bRunning, &bPrevious, 0);
+}
+
+DWORD CSaverPlatform::QueryUsePassword()
+{
+    BYTE value[4] = {};
+    DWORD nSize = sizeof value;
+    if (!ReadRegistryValue(HKEY_CURRENT_USER, "control panel\\desktop", "ScreenSaveUsePassword", value, nSize))
+        return 0;
+    return value[0] | value[1] << 8 | value[2] << 16 | static_cast<DWORD>(value[3]) << 24;
 }
 
 CSaverPlatform& CSaverPlatform::System()

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // What the saver window asks of the platform beyond its own window: the family, the 9x
-// password service and the screen-saver-running flag. Tests put their own in its place.
+// password service, its setting and the screen-saver-running flag. Tests put their own in its place.
 class CSaverPlatform
 {
 public:
@@ -14,6 +14,8 @@ public:
     // library or its entry point is missing.
     virtual BOOL VerifyScreenSavePwd(HWND hWnd);
     virtual void SetScreenSaverRunning(BOOL bRunning);
+    // ScreenSaveUsePassword of the desktop settings; 0 when it cannot be read.
+    virtual DWORD QueryUsePassword();
 
     static CSaverPlatform& System();
 };

@@ -1,7 +1,6 @@
 #include "SaverWnd.h"
 
 #include "CloseRule.h"
-#include "Registry.h"
 
 // In user32 and its import library, but declared in no header of the toolchain.
 extern "C" BOOL WINAPI WINNLSEnableIME(HWND hWnd, BOOL bEnable);
@@ -141,11 +140,5 @@ void CSaverWnd::SetScreenSaverRunning(BOOL bRunning)
 
 DWORD CSaverWnd::QueryUsePassword()
 {
-    if (!m_bWin9x)
-        return 0;
-    BYTE value[4] = {};
-    DWORD nSize = sizeof value;
-    if (!ReadRegistryValue(HKEY_CURRENT_USER, "control panel\\desktop", "ScreenSaveUsePassword", value, nSize))
-        return 0;
-    return value[0] | value[1] << 8 | value[2] << 16 | static_cast<DWORD>(value[3]) << 24;
+    return m_bWin9x ? m_platform.QueryUsePassword() : 0;
 }

@@ -10,7 +10,7 @@ ShowStepResult StepDissolve(ShowState& state, const RandomSource& random)
     result.m_bDraw = true;
     result.m_frame = state;
     if (++state.m_nStep > kDissolveLastStep) {
-        state.m_nPicture = state.m_nPicture >= 0 && state.m_nPicture < kShowPictures - 1 ? state.m_nPicture + 1 : 0;
+        state.m_nPicture = NextPicture(state.m_nPicture);
         state.m_nStep = 0;
         state.m_nPhase = PHASE_SLIDE_IN;
         result.m_bLoadPicture = true;
@@ -26,6 +26,7 @@ ShowStepResult StepSlideIn(ShowState& state)
     if (++state.m_nStep > kSlideLastStep) {
         state.m_nStep = 0;
         state.m_nPhase = PHASE_HOLD;
+        result.m_nPrepare = NextPicture(state.m_nPicture);
         result.m_nPeriod = kHoldPeriod;
     }
     return result;
@@ -42,6 +43,11 @@ ShowStepResult StepHold(ShowState& state)
 }
 
 }  // namespace
+
+int NextPicture(int nPicture)
+{
+    return nPicture >= 0 && nPicture < kShowPictures - 1 ? nPicture + 1 : 0;
+}
 
 ShowStepResult StepShow(ShowState& state, const RandomSource& random)
 {

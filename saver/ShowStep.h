@@ -25,15 +25,19 @@ struct ShowState
 };
 
 // What the window does for one timer step, in this order: draw m_frame (a timer draw), then,
-// if asked, drop the current picture and decode picture m_nPicture of the new state, then
-// set the timer period if it changes.
+// if asked, put picture m_nPicture of the new state in place of the current one, then start
+// preparing picture m_nPrepare if there is one, then set the timer period if it changes.
 struct ShowStepResult
 {
     bool m_bDraw = false;
     ShowState m_frame;  // the state the draw shows
     bool m_bLoadPicture = false;
-    int m_nPeriod = 0;  // new period in ms; 0 keeps the timer as it runs
+    int m_nPrepare = -1;  // picture index; prepared through the hold, so that its turn finds it ready
+    int m_nPeriod = 0;    // new period in ms; 0 keeps the timer as it runs
 };
+
+// The picture after nPicture (-1 before the first): 0, 1, 2, 3, 0, ...
+int NextPicture(int nPicture);
 
 // One timer step. Time enters only through the caller's timer: the step takes no clock.
 ShowStepResult StepShow(ShowState& state, const RandomSource& random);

@@ -1,24 +1,64 @@
 #include "SlideShowWnd.h"
 
-#include "JpegResource.h"
 #include "PaintDC.h"
-#include "SaverResource.h"
+#include "ScopedSelect.h"
 
 #include <cstdlib>
 
 namespace {
 
 constexpr UINT_PTR kShowTimer = 1;
+constexpr UINT kPictureReadyMessage = WM_APP;
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+bool IsDissolve(const ShowState& frame)
+{
+    return frame.m_nPhase != PHASE_SLIDE_IN && frame.m_nPhase != PHASE_HOLD;
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT pRect, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<ShowArea>*>(lParam)->push_back(
+        ShowArea{pRect->left, pRect->top, pRect->right - pRect->left, pRect->bottom - pRect->top});
+    return TRUE;
+}
 
 }  // namespace
 
-CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform) : CSaverWnd(platform) {}
+CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform, PictureDecoder pfnDecode)
+    : CSaverWnd(platform)
+    , m_worker(kPictureReadyMessage, pfnDecode)
+{
+}
+
+LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg) {
+    case kPictureReadyMessage:
+        OnPictureReady(lParam);
+        return 0;
+    case WM_SIZE:
+        LayOut();
+        return Default();
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange();
+        return Default();
+    case WM_DESTROY:
+        // While the window exists, so that no job posted to it is lost.
+        m_worker.Drain(m_hWnd);
+        return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+    default:
+        return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}
 
 int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 {
     if (CSaverWnd::OnCreate(pCreate) == -1)
         return -1;
+    LayOut();
+    // Ready by the end of the opening dissolve.
+    PrepareNext(NextPicture(m_show.m_nPicture));
     SetTimer(kShowTimer, kStepPeriod);
     return 0;
 }
@@ -32,7 +72,9 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
             DrawFrame(dc, step.m_frame, FALSE);
     }
     if (step.m_bLoadPicture)
-        LoadPicture();
+        TakeNextPicture();
+    if (step.m_nPrepare >= 0)
+        PrepareNext(step.m_nPrepare);
     if (step.m_nPeriod != 0)
         SetTimer(kShowTimer, step.m_nPeriod);
     Default();
@@ -44,6 +86,84 @@ void CSlideShowWnd::OnPaint()
     DrawShow(&dc, TRUE);
 }
 
+void CSlideShowWnd::OnPictureReady(LPARAM lParam)
+{
+    std::unique_ptr<PreparedPicture> pPicture = m_worker.Adopt(lParam);
+    if (pPicture != nullptr)
+        m_pNext = std::move(pPicture);
+}
+
+void CSlideShowWnd::OnDisplayChange()
+{
+    if (!m_bPreview)
+        ::SetWindowPos(m_hWnd, nullptr, ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    // Monitors may have moved within a virtual screen of the same size, which sends no WM_SIZE.
+    LayOut();
+}
+
+std::vector<ShowArea> CSlideShowWnd::FindMonitors()
+{
+    std::vector<ShowArea> monitors;
+    if (!m_bPreview)
+        ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+void CSlideShowWnd::LayOut()
+{
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    POINT ptOrigin{0, 0};
+    ::ClientToScreen(m_hWnd, &ptOrigin);
+    std::vector<ShowArea> areas =
+        LayOutShowAreas(ShowArea{ptOrigin.x, ptOrigin.y, rcClient.right, rcClient.bottom}, FindMonitors());
+    if (areas == m_areas)
+        return;
+    m_areas = std::move(areas);
+    // A relayout is rare and the current picture is on screen: it waits for its new sizes.
+    if (m_pPicture != nullptr) {
+        const int nPicture = m_pPicture->m_nPicture;
+        m_worker.Start(m_hWnd, nPicture, m_areas);
+        m_pPicture = m_worker.Wait(m_hWnd);
+        if (m_pPicture == nullptr) {
+            m_pPicture = std::make_unique<PreparedPicture>();
+            m_pPicture->m_nPicture = nPicture;
+        }
+    }
+    if (m_nNextPicture >= 0)
+        PrepareNext(m_nNextPicture);
+}
+
+void CSlideShowWnd::PrepareNext(int nPicture)
+{
+    m_nNextPicture = nPicture;
+    m_pNext.reset();
+    m_worker.Start(m_hWnd, nPicture, m_areas);
+}
+
+void CSlideShowWnd::TakeNextPicture()
+{
+    const int nPicture = m_show.m_nPicture;
+    if (m_pNext != nullptr && m_pNext->m_nPicture != nPicture)
+        m_pNext.reset();
+    if (m_pNext == nullptr) {
+        // Late (a slow machine): this step waits rather than show another frame.
+        if (m_nNextPicture != nPicture || !m_worker.IsPreparing())
+            m_worker.Start(m_hWnd, nPicture, m_areas);
+        m_pNext = m_worker.Wait(m_hWnd);
+    }
+    if (m_pNext == nullptr) {
+        // No thread to prepare it: the picture keeps its turn black.
+        m_pNext = std::make_unique<PreparedPicture>();
+        m_pNext->m_nPicture = nPicture;
+    }
+    // The old picture's bitmaps go before anything else is prepared.
+    m_pPicture = std::move(m_pNext);
+    m_nNextPicture = -1;
+}
+
 void CSlideShowWnd::DrawShow(CDC* pDC, BOOL bRepaint)
 {
     if (pDC != nullptr && pDC->GetSafeHdc() != nullptr)
@@ -52,12 +172,28 @@ void CSlideShowWnd::DrawShow(CDC* pDC, BOOL bRepaint)
 
 void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
 {
-    RECT rcClient{};
-    GetClientRect(&rcClient);
-    const int cw = rcClient.right;
-    const int ch = rcClient.bottom;
-    const SIZE sizePicture = m_bmpPicture.GetSize();
+    // A dissolve step changes only the pattern, which goes over the whole window at once.
+    if (bRepaint || !IsDissolve(frame))
+        for (const ShowArea& area : m_areas)
+            DrawArea(dc, area, frame, bRepaint);
+    if (IsDissolve(frame)) {
+        RECT rcClient{};
+        GetClientRect(&rcClient);
+        ApplyPattern(dc, frame.m_wPattern, rcClient.right, rcClient.bottom);
+    }
+}
+
+// Draws one area as if it were the whole client area: its origin moved to the area's corner
+// and nothing drawn beyond its edges.
+void CSlideShowWnd::DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint)
+{
+    const int cw = area.m_nWidth;
+    const int ch = area.m_nHeight;
+    const SIZE sizePicture = m_pPicture != nullptr ? m_pPicture->m_sizePicture : SIZE{};
     const ShowGeometry geometry = ComputeGeometry(cw, ch, sizePicture.cx, sizePicture.cy);
+    const int nSaved = dc.SaveDC();
+    dc.SetViewportOrg(area.m_nLeft, area.m_nTop);
+    dc.IntersectClipRect(0, 0, cw, ch);
     switch (frame.m_nPhase) {
     case PHASE_SLIDE_IN: {
         const int x = ComputeSlideLeft(geometry, cw, frame.m_nStep);
@@ -74,72 +210,34 @@ void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
         DrawPicture(dc, geometry, geometry.m_nLeft);
         break;
     default:
-        if (bRepaint) {
-            if (m_bmpPicture.GetSafeHandle() != nullptr)
-                DrawPicture(dc, geometry, geometry.m_nLeft);
-            FillBands(dc, geometry, geometry.m_nLeft, cw, ch);
-        }
-        ApplyPattern(dc, frame.m_wPattern, cw, ch);
+        if (m_pPicture != nullptr && m_pPicture->IsDecoded())
+            DrawPicture(dc, geometry, geometry.m_nLeft);
+        FillBands(dc, geometry, geometry.m_nLeft, cw, ch);
         break;
     }
+    dc.RestoreDC(nSaved);
 }
 
-void CSlideShowWnd::FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nClientWidth, int nClientHeight)
+void CSlideShowWnd::FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nAreaWidth, int nAreaHeight)
 {
-    dc.FillSolidRect(0, 0, x, nClientHeight, kBlack);
-    dc.FillSolidRect(x + geometry.m_nWidth, 0, nClientWidth - x - geometry.m_nWidth, nClientHeight, kBlack);
+    dc.FillSolidRect(0, 0, x, nAreaHeight, kBlack);
+    dc.FillSolidRect(x + geometry.m_nWidth, 0, nAreaWidth - x - geometry.m_nWidth, nAreaHeight, kBlack);
 }
 
 void CSlideShowWnd::DrawPicture(CDC& dc, const ShowGeometry& geometry, int x)
 {
     if (geometry.m_nWidth <= 0 || geometry.m_nHeight <= 0)
         return;
-    // A picture that could not be decoded keeps its turn black.
-    if (m_bmpPicture.GetSafeHandle() == nullptr) {
+    const CBitmap* pBitmap =
+        m_pPicture != nullptr ? m_pPicture->Find(ShowSize{geometry.m_nWidth, geometry.m_nHeight}) : nullptr;
+    // A picture that could not be decoded (or scaled) keeps its turn black.
+    if (pBitmap == nullptr) {
         dc.FillSolidRect(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, kBlack);
         return;
     }
-    if (PrepareScaled(dc, geometry)) {
-        const CBitmap& bmpSource = m_bmpScaled.GetSafeHandle() != nullptr ? m_bmpScaled : m_bmpPicture;
-        CMemoryDC dcSource(dc);
-        dcSource.SelectObject(bmpSource);
-        dc.BitBlt(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, SRCCOPY);
-        return;
-    }
-    // No memory for the scaled copy: scale at each draw instead.
-    const SIZE sizePicture = m_bmpPicture.GetSize();
     CMemoryDC dcSource(dc);
-    dcSource.SelectObject(m_bmpPicture);
-    dc.SetStretchBltMode(HALFTONE);
-    dc.SetBrushOrg(0, 0);
-    dc.StretchBlt(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, sizePicture.cx,
-                  sizePicture.cy, SRCCOPY);
-}
-
-BOOL CSlideShowWnd::PrepareScaled(CDC& dc, const ShowGeometry& geometry)
-{
-    const SIZE sizePicture = m_bmpPicture.GetSize();
-    if (sizePicture.cx == geometry.m_nWidth && sizePicture.cy == geometry.m_nHeight) {
-        // Drawn at its own size: the picture itself is the source.
-        m_bmpScaled.DeleteObject();
-        return TRUE;
-    }
-    if (m_bmpScaled.GetSafeHandle() != nullptr && m_sizeScaled.cx == geometry.m_nWidth &&
-        m_sizeScaled.cy == geometry.m_nHeight)
-        return TRUE;
-    if (!m_bmpScaled.CreateCompatibleBitmap(dc, geometry.m_nWidth, geometry.m_nHeight))
-        return FALSE;
-    m_sizeScaled = SIZE{geometry.m_nWidth, geometry.m_nHeight};
-    // Stretched whole and unclipped: a stretch that an edge clips samples differently.
-    CMemoryDC dcSource(dc);
-    CMemoryDC dcScaled(dc);
-    dcSource.SelectObject(m_bmpPicture);
-    dcScaled.SelectObject(m_bmpScaled);
-    dcScaled.SetStretchBltMode(HALFTONE);
-    dcScaled.SetBrushOrg(0, 0);
-    dcScaled.StretchBlt(0, 0, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, sizePicture.cx, sizePicture.cy,
-                        SRCCOPY);
-    return TRUE;
+    const CScopedSelect select(dcSource, *pBitmap);
+    dc.BitBlt(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, SRCCOPY);
 }
 
 void CSlideShowWnd::ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight)
@@ -153,20 +251,10 @@ void CSlideShowWnd::ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClie
     dc.SetBkColor(RGB(255, 255, 255));
     dc.SetTextColor(kBlack);
     dc.SetBrushOrg(0, 0);
-    dc.SelectObject(brush);
-    dc.SetROP2(R2_MASKNOTPEN);
-    dc.Rectangle(-1, -1, nClientWidth + 1, nClientHeight + 1);
+    {
+        const CScopedSelect select(dc, brush);
+        dc.SetROP2(R2_MASKNOTPEN);
+        dc.Rectangle(-1, -1, nClientWidth + 1, nClientHeight + 1);
+    }
     dc.RestoreDC(nSaved);
-}
-
-void CSlideShowWnd::LoadPicture()
-{
-    m_bmpScaled.DeleteObject();
-    m_bmpPicture.DeleteObject();
-    m_bmpPicture.Attach(LoadPictureBitmap(static_cast<UINT>(IDR_PICTURE1 + m_show.m_nPicture)));
-}
-
-HBITMAP CSlideShowWnd::LoadPictureBitmap(UINT nId)
-{
-    return LoadJpegResource(nullptr, nId);
 }

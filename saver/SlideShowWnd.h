@@ -1,41 +1,63 @@
 #pragma once
 
 #include "Gdi.h"
+#include "JpegResource.h"
+#include "PictureWorker.h"
 #include "SaverWnd.h"
 #include "ShowGeometry.h"
+#include "ShowLayout.h"
 #include "ShowStep.h"
 
+#include <memory>
+#include <vector>
+
 // The show: each picture slides in from the right, stands, and dissolves to black through a
-// random 8 x 8 pattern; then the next one comes. Input and closing are the base class's.
+// random 8 x 8 pattern; then the next one comes. Full screen, every monitor is an area of its
+// own showing the same frame; a preview or the test window is one area. Pictures are prepared
+// on a worker thread while the one before is shown, so a step only copies bitmaps. Input and
+// closing are the base class's.
 class CSlideShowWnd : public CSaverWnd
 {
 public:
-    explicit CSlideShowWnd(CSaverPlatform& platform = CSaverPlatform::System());
+    explicit CSlideShowWnd(CSaverPlatform& platform = CSaverPlatform::System(),
+                           PictureDecoder pfnDecode = LoadJpegResource);
 
     // Draws the show as it stands: the whole client area on a repaint, else what a timer
     // step changes. A null context draws nothing.
     void DrawShow(CDC* pDC, BOOL bRepaint);
 
 protected:
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCTW pCreate) override;
     void OnTimer(UINT_PTR nIdEvent) override;
     void OnPaint() override;
 
+    // The monitors in screen coordinates; none for a preview or the test window.
+    virtual std::vector<ShowArea> FindMonitors();
+
     void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
-    // Drops the current picture and its scaled copy, then decodes picture m_show.m_nPicture.
-    void LoadPicture();
-    virtual HBITMAP LoadPictureBitmap(UINT nId);
+    // Lays the areas out again for the window as it now is; pictures prepared for other sizes
+    // are prepared again.
+    void LayOut();
+    // Puts picture m_show.m_nPicture in place, waiting for its preparation if it is late.
+    void TakeNextPicture();
 
     ShowState m_show;
-    CBitmap m_bmpPicture;
-    // The picture scaled once to the size it is drawn at, so that each step is a 1:1 copy
-    // and every step shows the same pixels, only moved.
-    CBitmap m_bmpScaled;
-    SIZE m_sizeScaled{};
+    std::vector<ShowArea> m_areas;
+    std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; null before the first
+    std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
+    int m_nNextPicture = -1;                      // the picture being prepared or prepared next
 
 private:
+    void OnPictureReady(LPARAM lParam);
+    void OnDisplayChange();
+    void OnDestroy();
+
+    void PrepareNext(int nPicture);
+    void DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint);
     void DrawPicture(CDC& dc, const ShowGeometry& geometry, int x);
-    BOOL PrepareScaled(CDC& dc, const ShowGeometry& geometry);
-    void FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nClientWidth, int nClientHeight);
+    void FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nAreaWidth, int nAreaHeight);
     void ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight);
+
+    CPictureWorker m_worker;
 };

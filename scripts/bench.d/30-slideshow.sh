@@ -1,5 +1,6 @@
 # The show's timer steps on full-screen windows of three sizes, next to a HALFTONE stretch per
-# step; the decode of a picture in-process vs djpeg of the same file as a process.
+# step; a soak of 2,000 picture changes; the decode of a picture in-process vs djpeg of the
+# same file as a process.
 # per width
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
@@ -9,6 +10,8 @@ bench=$build/bench/slideshow-bench.exe
 for screen in 1024x768 1920x1080 3840x2160; do
   ORVANTA_SCREEN=$screen "$root/scripts/wine-run" "$bench" | tr -d '\r'
 done
+
+"$root/scripts/wine-run" "$bench" soak 2000 | tr -d '\r'
 
 ours=$("$root/scripts/wine-run" "$bench" decode | tr -d '\r')
 theirs=$(process_median_ms 21 djpeg -outfile /dev/null "$root/resources/saver/pic1.jpg")

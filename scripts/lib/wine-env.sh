@@ -42,7 +42,9 @@ wine_env_template() {
   ) 9>"$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH.lock"
 }
 
-# wine_env_start [WIDTHxHEIGHT]: sets WINEPREFIX, DISPLAY, XVFB_PID for this run.
+# wine_env_start [WIDTHxHEIGHT | WxH,WxH,...]: sets WINEPREFIX, DISPLAY, XVFB_PID for this run.
+# Several sizes make one monitor each, left to right with their tops aligned (Xephyr heads
+# inside an Xvfb that holds them all, white where no monitor is).
 wine_env_start() {
   local screen=${1:-1920x1080}
   wine_env_template || return 1
@@ -50,23 +52,62 @@ wine_env_start() {
   export WINEPREFIX=$WINE_RUN_DIR/prefix
   cp -a "$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH" "$WINEPREFIX"
 
-  local fifo=$WINE_RUN_DIR/display
+  case $screen in
+  *,*)
+    wine_env_x "$WINE_RUN_DIR/display" Xvfb -screen 0 "$(layout_bounds "$screen")x24" || return 1
+    XVFB_PID=$X_PID
+    # Wine reads the heads through Xinerama, one monitor each, only when told not to use XRandR.
+    sed -i '/^\[Software\\\\Wine\\\\X11 Driver\]/,/^$/ s/^"Managed"="N"$/&\n"UseXRandR"="N"/' "$WINEPREFIX/user.reg"
+    # shellcheck disable=SC2046
+    DISPLAY=:$X_DISPLAY wine_env_x "$WINE_RUN_DIR/heads" Xephyr $(layout_screens "$screen") +xinerama -wr || return 1
+    XEPHYR_PID=$X_PID
+    ;;
+  *)
+    wine_env_x "$WINE_RUN_DIR/display" Xvfb -screen 0 "${screen}x24" || return 1
+    XVFB_PID=$X_PID
+    ;;
+  esac
+  export DISPLAY=:$X_DISPLAY
+}
+
+# wine_env_x FIFO SERVER ARGS...: starts an X server; sets X_PID and X_DISPLAY (its number).
+wine_env_x() {
+  local fifo=$1
+  shift
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  local n
-  if ! read -r -t 20 n <"$fifo"; then
-    echo "wine-env: Xvfb did not start" >&2
+  "$@" -displayfd 3 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  X_PID=$!
+  if ! read -r -t 20 X_DISPLAY <"$fifo"; then
+    echo "wine-env: $1 did not start" >&2
+    kill "$X_PID" 2>/dev/null
     wine_env_stop
     return 1
   fi
-  export DISPLAY=:$n
+}
+
+# layout_bounds WxH,WxH,...: the size of the screen that holds the heads side by side.
+layout_bounds() {
+  echo "$1" | tr ',' '\n' | awk -Fx '{ w += $1; if ($2 > h) h = $2 } END { print w "x" h }'
+}
+
+# layout_heads WxH,WxH,...: one head a line, "X Y W H", left to right.
+layout_heads() {
+  echo "$1" | tr ',' '\n' | awk -Fx '{ print x + 0, 0, $1, $2; x += $1 }'
+}
+
+layout_screens() {
+  layout_heads "$1" | while read -r x y w h; do echo "-screen ${w}x${h}+$x+$y"; done
 }
 
 wine_env_stop() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     wineserver -k 2>/dev/null || true
     timeout 20 wineserver -w 2>/dev/null || true
+  fi
+  if [ -n "${XEPHYR_PID:-}" ]; then
+    kill "$XEPHYR_PID" 2>/dev/null || true
+    wait "$XEPHYR_PID" 2>/dev/null || true
+    XEPHYR_PID=
   fi
   if [ -n "${XVFB_PID:-}" ]; then
     kill "$XVFB_PID" 2>/dev/null || true

@@ -1,8 +1,10 @@
 // The show's timer steps on a full-screen window of the display's size, next to a HALFTONE
-// stretch of the picture drawn anew at each step (what the steps avoid), and the decode of a
-// picture. Prints table rows; the script adds djpeg's time for the same picture.
+// stretch of the picture drawn anew at each step (what the steps avoid), the decode of a
+// picture, and a soak of picture changes. Prints table rows; the script adds djpeg's time for
+// the same picture.
 //   slideshow-bench            rows of the steps at the display's size
 //   slideshow-bench decode     median ms of 21 loads of picture 1
+//   slideshow-bench soak N     N picture changes over two areas of different sizes
 #include "BenchSupport.h"
 #include "JpegResource.h"
 #include "PumpMessages.h"
@@ -10,9 +12,11 @@
 #include "SlideShowWnd.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -35,9 +39,39 @@ Stats Summarise(std::vector<double> times)
 class CBenchShow : public CSlideShowWnd
 {
 public:
+    using CSlideShowWnd::m_pNext;
     using CSlideShowWnd::m_show;
     using CSlideShowWnd::OnTimer;
+
+    std::vector<ShowArea> m_monitors;
+
+protected:
+    std::vector<ShowArea> FindMonitors() override
+    {
+        return m_monitors.empty() ? CSlideShowWnd::FindMonitors() : m_monitors;
+    }
 };
+
+CBenchShow* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
+{
+    CBenchShow* pShow = new CBenchShow;
+    pShow->m_monitors = monitors;
+    const RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!pShow->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), nullptr, WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
+        return nullptr;
+    PumpMessages();
+    return pShow;
+}
+
+// As the hold would: lets the next picture's preparation come back, within a deadline.
+void AwaitNextPicture(CBenchShow* pShow)
+{
+    const double dDeadline = Seconds() + 10;
+    while (pShow->m_pNext == nullptr && Seconds() < dDeadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+}
 
 // A HALFTONE stretch of the whole picture into its place at each step, as a show without the
 // scaled copy would draw a slide step.
@@ -84,18 +118,18 @@ int BenchSteps()
 {
     const int nWidth = GetSystemMetrics(SM_CXSCREEN);
     const int nHeight = GetSystemMetrics(SM_CYSCREEN);
-    CBenchShow* pShow = new CBenchShow;
-    const RECT rect{0, 0, nWidth, nHeight};
-    if (!pShow->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), nullptr, WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
+    CBenchShow* pShow = CreateFullScreenShow();
+    if (pShow == nullptr)
         return 1;
     const HWND hWnd = pShow->m_hWnd;
-    PumpMessages();
 
     // Three whole cycles of four pictures, step by step as the timer would drive them.
     std::vector<double> slide, dissolve, ending, firstSlide;
     const int nSteps = 33 + 3 * 4 * 45;
     for (int i = 0; i < nSteps; ++i) {
         const ShowState before = pShow->m_show;
+        if (before.m_nPhase == PHASE_DISSOLVE && before.m_nStep == kDissolveLastStep)
+            AwaitNextPicture(pShow);
         const double t = 1000.0 * Seconds();
         pShow->OnTimer(1);
         GdiFlush();
@@ -124,13 +158,77 @@ int BenchSteps()
                 "| %.2f | <= 2 ms |\n",
                 nWidth, nHeight, dissolve.size(), d.m_dMedian, d.m_dMax, stretch.m_dMedian,
                 d.m_dMedian / stretch.m_dMedian);
-    std::printf(
-        "| step that ends a dissolve (decode) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
-        "| %.2f | %s |\n",
-        nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
-    std::printf("| first slide step (scaling once) at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
+    std::printf("| step that ends a dissolve (swaps in the prepared picture) at %dx%d, median / max of %zu | %.2f / "
+                "%.2f ms | step period 50 ms "
+                "| %.2f | %s |\n",
+                nWidth, nHeight, ending.size(), e.m_dMedian, e.m_dMax, e.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
+    std::printf("| first slide step at %dx%d, median / max of %zu | %.2f / %.2f ms | step period 50 ms "
                 "| %.2f | %s |\n",
                 nWidth, nHeight, firstSlide.size(), f.m_dMedian, f.m_dMax, f.m_dMax / 50.0, bHd ? "<= 50 ms" : "");
+    return 0;
+}
+
+struct Resources
+{
+    DWORD m_nGdi;
+    DWORD m_nUser;
+    SIZE_T m_nPrivateKb;
+};
+
+// Wine reports no private usage: there the process's own Linux figures stand in.
+SIZE_T LinuxPrivateKb()
+{
+    FILE* pFile = std::fopen("Z:\\proc\\self\\smaps_rollup", "r");
+    if (pFile == nullptr)
+        return 0;
+    SIZE_T nKb = 0;
+    char szLine[256];
+    while (std::fgets(szLine, sizeof szLine, pFile) != nullptr) {
+        unsigned long nValue = 0;
+        if (std::sscanf(szLine, "Private_Clean: %lu", &nValue) == 1 ||
+            std::sscanf(szLine, "Private_Dirty: %lu", &nValue) == 1)
+            nKb += nValue;
+    }
+    std::fclose(pFile);
+    return nKb;
+}
+
+Resources MeasureResources()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    const SIZE_T nPrivateKb = counters.PrivateUsage != 0 ? counters.PrivateUsage / 1024 : LinuxPrivateKb();
+    return Resources{GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+                     GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), nPrivateKb};
+}
+
+// Picture changes one after another, each with the steps around it that swap, draw and start
+// the next preparation; the figures after the first change against those after the last.
+int BenchSoak(int nChanges)
+{
+    CBenchShow* pShow = CreateFullScreenShow({{0, 0, 1280, 1024}, {1280, 0, 640, 480}});
+    if (pShow == nullptr)
+        return 1;
+    Resources start{};
+    for (int i = 0; i < nChanges; ++i) {
+        pShow->m_show.m_nPhase = PHASE_DISSOLVE;
+        pShow->m_show.m_nStep = kDissolveLastStep;
+        pShow->OnTimer(1);
+        pShow->m_show.m_nStep = kSlideLastStep;
+        pShow->OnTimer(1);
+        PumpMessages();
+        if (i == 0)
+            start = MeasureResources();
+    }
+    const Resources end = MeasureResources();
+    DestroyWindow(pShow->m_hWnd);
+    std::printf("| soak: %d picture changes over two areas (1280x1024, 640x480), GDI / USER objects after the "
+                "first and the last | %lu / %lu | %lu / %lu | | flat |\n",
+                nChanges, end.m_nGdi, end.m_nUser, start.m_nGdi, start.m_nUser);
+    std::printf("| soak: private bytes after the first and the last change | %zu KB | %zu KB | %.2f | flat |\n",
+                static_cast<size_t>(end.m_nPrivateKb), static_cast<size_t>(start.m_nPrivateKb),
+                static_cast<double>(end.m_nPrivateKb) / static_cast<double>(start.m_nPrivateKb));
     return 0;
 }
 
@@ -140,5 +238,7 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "decode") == 0)
         return BenchDecode();
+    if (argc > 1 && std::strcmp(argv[1], "soak") == 0)
+        return BenchSoak(argc > 2 ? std::atoi(argv[2]) : 2000);
     return BenchSteps();
 }

@@ -10,6 +10,7 @@
 //   wndctl foreground                 the foreground window
 //   wndctl picture DIALOG             the dialog's bitmap control: x, y, width, height in
 //                                     the client area, the client size, x, y on the screen
+//   wndctl monitors                   each monitor's rectangle, then the virtual screen's
 #include <windows.h>
 
 #include <cstdio>
@@ -77,6 +78,12 @@ UINT_PTR Number(const wchar_t* psz)
     return static_cast<UINT_PTR>(wcstoull(psz, nullptr, 0));
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT pRect, LPARAM)
+{
+    printf("%ld %ld %ld %ld\n", pRect->left, pRect->top, pRect->right, pRect->bottom);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -142,7 +149,14 @@ int wmain(int argc, wchar_t** argv)
                rcClient.right, rcClient.bottom, rcScreen.left, rcScreen.top);
         return 0;
     }
+    if (argc == 2 && wcscmp(argv[1], L"monitors") == 0) {
+        EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
+        const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        printf("%d %d %d %d\n", x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+               y + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        return 0;
+    }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground | picture DIALOG\n");
+                    "CLASS-PREFIX | foreground | picture DIALOG | monitors\n");
     return 2;
 }

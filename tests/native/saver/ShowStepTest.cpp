@@ -23,6 +23,7 @@ struct StepTrace
     int m_nCells;
     int m_nLoaded;
     int m_nPeriod;
+    int m_nPrepare;
 };
 
 // Runs steps until n pictures have been loaded and the show stands at the next picture's
@@ -33,7 +34,7 @@ std::vector<StepTrace> RunUntilLoads(ShowState& state, int nLoads)
     int nLoaded = 0;
     while (nLoaded < nLoads) {
         const ShowStepResult result = StepShow(state, std::rand);
-        StepTrace step{-1, -1, -1, -1, result.m_nPeriod};
+        StepTrace step{-1, -1, -1, -1, result.m_nPeriod, result.m_nPrepare};
         if (result.m_bDraw) {
             step.m_nPhase = result.m_frame.m_nPhase;
             step.m_nStep = result.m_frame.m_nStep;
@@ -62,6 +63,7 @@ TEST(ShowStep, OpeningDissolveThenPictureOne)
         EXPECT_EQ(trace[i].m_nCells, i < 32 ? 2 * (i + 1) : 64);  // the 33rd step draws it full again
         EXPECT_EQ(trace[i].m_nPeriod, 0);
         EXPECT_EQ(trace[i].m_nLoaded, i == 32 ? 0 : -1);
+        EXPECT_EQ(trace[i].m_nPrepare, -1);
     }
     EXPECT_EQ(state.m_nPhase, PHASE_SLIDE_IN);
     EXPECT_EQ(state.m_nStep, 0);
@@ -80,6 +82,8 @@ TEST(ShowStep, FullCycleSlideHoldDissolveAndPictureOrder)
             EXPECT_EQ(trace[i].m_nPhase, PHASE_SLIDE_IN);
             EXPECT_EQ(trace[i].m_nStep, i);
             EXPECT_EQ(trace[i].m_nPeriod, i == 10 ? kHoldPeriod : 0);
+            // The next picture is asked for once, as the hold begins.
+            EXPECT_EQ(trace[i].m_nPrepare, i == 10 ? NextPicture(pictures.back()) : -1);
         }
         // The hold: one step of 10000 ms that draws nothing and restarts the 50 ms timer.
         EXPECT_EQ(trace[11].m_nPhase, -1);
@@ -90,6 +94,7 @@ TEST(ShowStep, FullCycleSlideHoldDissolveAndPictureOrder)
             EXPECT_EQ(trace[12 + i].m_nCells, i < 32 ? 2 * (i + 1) : 64);
         }
         EXPECT_EQ(trace.back().m_nLoaded, state.m_nPicture);
+        EXPECT_EQ(trace[10].m_nPrepare, state.m_nPicture);
         pictures.push_back(state.m_nPicture);
     }
     // Resource ids 1, 2, 3, 4, 1.

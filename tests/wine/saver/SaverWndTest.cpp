@@ -23,10 +23,17 @@ public:
         return m_bVerdict;
     }
     void SetScreenSaverRunning(BOOL bRunning) override { m_running.push_back(bRunning); }
+    DWORD QueryUsePassword() override
+    {
+        ++m_nQueries;
+        return m_nUsePassword;
+    }
 
     BOOL m_bWin9x;
     BOOL m_bVerdict;
     int m_nVerifyCalls = 0;
+    DWORD m_nUsePassword = 0;
+    int m_nQueries = 0;
     std::vector<BOOL> m_running;
     std::function<void(HWND)> m_onVerify;
 };
@@ -54,8 +61,10 @@ enum class Mode
 // One saver window made as the application makes it, with the cursor resting at (500, 500).
 struct SaverFixture
 {
-    explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE) : m_platform(bWin9x, bVerdict)
+    explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE, DWORD nUsePassword = 0)
+        : m_platform(bWin9x, bVerdict)
     {
+        m_platform.m_nUsePassword = nUsePassword;
         SetCursorPos(500, 500);
         PumpMessages();
         m_pWnd = new CTestSaverWnd(m_platform, m_bDeleted);
@@ -250,40 +259,19 @@ TEST(SaverWnd, NestedCloseRequestIsRefusedWithoutASecondCall)
 
 TEST(SaverWnd, OutsideThe9xFamilyNoPasswordAndNoFlag)
 {
-    const DWORD nOne = 1;
-    SetUsePassword(&nOne, sizeof nOne, REG_DWORD);
-    {
-        SaverFixture saver(Mode::FullScreen, FALSE, FALSE);
-        EXPECT_FALSE(saver.StaysAfter(WM_KEYDOWN, 'A'));
-        EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 0);
-        EXPECT_TRUE(saver.m_platform.m_running.empty());
-    }
-    SetUsePassword(nullptr, 0, 0);
+    SaverFixture saver(Mode::FullScreen, FALSE, FALSE, 1);
+    EXPECT_FALSE(saver.StaysAfter(WM_KEYDOWN, 'A'));
+    EXPECT_EQ(saver.m_platform.m_nVerifyCalls, 0);
+    EXPECT_EQ(saver.m_platform.m_nQueries, 0);
+    EXPECT_TRUE(saver.m_platform.m_running.empty());
 }
 
 TEST(SaverWnd, RunningFlagFollowsThePasswordSettingOnThe9xFamily)
 {
-    struct Setting
-    {
-        const char* m_pszName;
-        std::string m_strValue;
-        DWORD m_nType;
-        bool m_bRaised;
-    };
-    const Setting settings[] = {
-        {"missing", std::string(), REG_NONE, false},
-        {"dword 1", std::string("\1\0\0\0", 4), REG_DWORD, true},
-        {"dword 0", std::string("\0\0\0\0", 4), REG_DWORD, false},
-        {"text 0", std::string("0\0", 2), REG_SZ, true},
-        {"five bytes", std::string("\1\0\0\0\0", 5), REG_BINARY, false},
-    };
-    for (const Setting& setting : settings) {
-        SCOPED_TRACE(setting.m_pszName);
-        SetUsePassword(setting.m_nType == REG_NONE ? nullptr : setting.m_strValue.data(),
-                       static_cast<DWORD>(setting.m_strValue.size()), setting.m_nType);
+    for (DWORD nUsePassword : {0u, 1u}) {
         for (Mode mode : {Mode::FullScreen, Mode::Preview, Mode::Windowed}) {
-            SaverFixture saver(mode, TRUE);
-            EXPECT_EQ(saver.m_platform.m_running, setting.m_bRaised ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
+            SaverFixture saver(mode, TRUE, TRUE, nUsePassword);
+            EXPECT_EQ(saver.m_platform.m_running, nUsePassword ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
             DestroyWindow(saver.m_hWnd);
             PumpMessages();
             // Lowered when the window object goes, raised or not.
@@ -291,6 +279,31 @@ TEST(SaverWnd, RunningFlagFollowsThePasswordSettingOnThe9xFamily)
             ASSERT_FALSE(saver.m_platform.m_running.empty());
             EXPECT_EQ(saver.m_platform.m_running.back(), FALSE);
         }
+    }
+}
+
+// The one reader of the setting: any four bytes that are not all zero ask for the password.
+TEST(SaverPlatform, ReadsThePasswordSettingAsFourBytes)
+{
+    struct Setting
+    {
+        const char* m_pszName;
+        std::string m_strValue;
+        DWORD m_nType;
+        DWORD m_nExpected;
+    };
+    const Setting settings[] = {
+        {"missing", std::string(), REG_NONE, 0},
+        {"dword 1", std::string("\1\0\0\0", 4), REG_DWORD, 1},
+        {"dword 0", std::string("\0\0\0\0", 4), REG_DWORD, 0},
+        {"text 0", std::string("0\0", 2), REG_SZ, '0'},
+        {"five bytes", std::string("\1\0\0\0\0", 5), REG_BINARY, 0},
+    };
+    for (const Setting& setting : settings) {
+        SCOPED_TRACE(setting.m_pszName);
+        SetUsePassword(setting.m_nType == REG_NONE ? nullptr : setting.m_strValue.data(),
+                       static_cast<DWORD>(setting.m_strValue.size()), setting.m_nType);
+        EXPECT_EQ(CSaverPlatform::System().QueryUsePassword(), setting.m_nExpected);
     }
     SetUsePassword(nullptr, 0, 0);
 }

@@ -82,15 +82,40 @@ std::vector<uint32_t> StretchedOnce(int nWidth, int nHeight)
     return target.Pixels();
 }
 
+// Pixels of one area after a draw: the picture (stretched once) at x, black in the columns
+// [nBlackFrom, nBlackTo) beside it, the rest (above and below it) as before; x and the columns
+// count from the area's left. Returns how many differ.
+int CountWrongInArea(const std::vector<uint32_t>& pixels, int nWidth, const ShowArea& area, int x, int nBlackFrom,
+                     int nBlackTo, const std::vector<uint32_t>& before, const std::vector<uint32_t>& picture)
+{
+    const ShowGeometry g = ComputeGeometry(area.m_nWidth, area.m_nHeight, 1024, 768);
+    int nWrong = 0;
+    for (int y = 0; y < area.m_nHeight; ++y)
+        for (int cx = 0; cx < area.m_nWidth; ++cx) {
+            const size_t i = static_cast<size_t>(y + area.m_nTop) * nWidth + cx + area.m_nLeft;
+            uint32_t nExpected = before[i];
+            const bool bPictureRows = y >= g.m_nTop && y < g.m_nTop + g.m_nHeight;
+            const bool bPictureColumns = cx >= x && cx < x + g.m_nWidth;
+            // Above and below the picture nothing is drawn; band fills take the full height.
+            if (bPictureColumns && bPictureRows)
+                nExpected = picture[(y - g.m_nTop) * g.m_nWidth + (cx - x)];
+            else if (!bPictureColumns && cx >= nBlackFrom && cx < nBlackTo)
+                nExpected = 0;
+            nWrong += pixels[i] != nExpected;
+        }
+    return nWrong;
+}
+
 struct ShowFixture
 {
-    ShowFixture(int nWidth, int nHeight, bool bMissing = false)
-        : m_pShow(CreateHiddenShow(nWidth, nHeight, bMissing))
+    ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& monitors = {})
+        : m_pShow(CreateHiddenShow(nWidth, nHeight, bMissing ? NoPicture : LoadJpegResource, monitors))
         , m_target(nWidth, nHeight)
         , m_geometry(ComputeGeometry(nWidth, nHeight, bMissing ? 1 : 1024, bMissing ? 1 : 768))
     {
+        // The first picture, prepared since the window was made.
         m_pShow->m_show.m_nPicture = 0;
-        m_pShow->LoadPicture();
+        m_pShow->TakeNextPicture();
     }
     ~ShowFixture() { DestroyWindow(m_pShow->m_hWnd); }
 
@@ -98,27 +123,13 @@ struct ShowFixture
     void Timer() { m_pShow->DrawFrame(*m_target.Dc(), m_pShow->m_show, FALSE); }
     void Repaint() { m_pShow->DrawShow(m_target.Dc(), TRUE); }
 
-    // Checks every pixel: the picture (stretched once) at x, black in the columns of
-    // [nBlackFrom, nBlackTo) beside it, the rest of the client (above and below it) as before.
     void ExpectPictureAt(int x, int nBlackFrom, int nBlackTo, const std::vector<uint32_t>& before,
                          const std::vector<uint32_t>& picture)
     {
-        const std::vector<uint32_t> pixels = m_target.Pixels();
-        const ShowGeometry& g = m_geometry;
-        int nWrong = 0;
-        for (int y = 0; y < m_target.m_nHeight; ++y)
-            for (int cx = 0; cx < m_target.m_nWidth; ++cx) {
-                uint32_t nExpected = before[y * m_target.m_nWidth + cx];
-                const bool bPictureRows = y >= g.m_nTop && y < g.m_nTop + g.m_nHeight;
-                const bool bPictureColumns = cx >= x && cx < x + g.m_nWidth;
-                // Above and below the picture nothing is drawn; band fills take the full height.
-                if (bPictureColumns && bPictureRows)
-                    nExpected = picture[(y - g.m_nTop) * g.m_nWidth + (cx - x)];
-                else if (!bPictureColumns && cx >= nBlackFrom && cx < nBlackTo)
-                    nExpected = 0;
-                nWrong += pixels[y * m_target.m_nWidth + cx] != nExpected;
-            }
-        EXPECT_EQ(nWrong, 0) << "picture at " << x;
+        const ShowArea whole{0, 0, m_target.m_nWidth, m_target.m_nHeight};
+        EXPECT_EQ(
+            CountWrongInArea(m_target.Pixels(), m_target.m_nWidth, whole, x, nBlackFrom, nBlackTo, before, picture), 0)
+            << "picture at " << x;
     }
 
     CTestSlideShow* m_pShow;
@@ -242,7 +253,7 @@ TEST(SlideShowDraw, MissingPictureKeepsItsTurnBlackAndNeverDrawsNull)
 {
     ShowFixture show(1280, 1024, true);
     ASSERT_NE(show.m_pShow, nullptr);
-    EXPECT_EQ(show.m_pShow->m_bmpPicture.GetSafeHandle(), nullptr);
+    EXPECT_FALSE(show.m_pShow->m_pPicture->IsDecoded());
     for (int nPhase : {PHASE_SLIDE_IN, PHASE_HOLD}) {
         show.m_target.Fill(kSentinel);
         show.Set(nPhase, 4);
@@ -260,16 +271,89 @@ TEST(SlideShowDraw, MissingPictureKeepsItsTurnBlackAndNeverDrawsNull)
     show.m_pShow->DrawShow(nullptr, TRUE);  // draws nothing, and does not fail
 }
 
+// Every monitor shows the same frame in its own fit; nothing crosses from one into the other,
+// and what lies outside the monitors is left alone.
+TEST(SlideShowDraw, EachAreaShowsTheSameFrameFittedToIt)
+{
+    const std::vector<ShowArea> areas{{0, 0, 1024, 700}, {1024, 50, 576, 432}};
+    ShowFixture show(1600, 700, false, areas);
+    ASSERT_NE(show.m_pShow, nullptr);
+    ASSERT_EQ(show.m_pShow->m_areas, areas);
+    const std::vector<uint32_t> pictures[] = {StretchedOnce(933, 700), StretchedOnce(576, 432)};
+    show.m_target.Fill(kSentinel);
+    const std::vector<uint32_t> before = show.m_target.Pixels();
+    for (int nStep : {0, 4, 10}) {
+        show.Set(PHASE_SLIDE_IN, nStep);
+        show.Repaint();
+        const std::vector<uint32_t> pixels = show.m_target.Pixels();
+        for (size_t n = 0; n < areas.size(); ++n) {
+            SCOPED_TRACE(testing::Message() << "area " << n << " step " << nStep);
+            const ShowGeometry g = ComputeGeometry(areas[n].m_nWidth, areas[n].m_nHeight, 1024, 768);
+            const int x = ComputeSlideLeft(g, areas[n].m_nWidth, nStep);
+            EXPECT_EQ(CountWrongInArea(pixels, 1600, areas[n], x, 0, areas[n].m_nWidth, before, pictures[n]), 0);
+        }
+        EXPECT_EQ(show.m_target.At(1300, 600), kSentinel);  // below the smaller monitor
+    }
+    show.Set(PHASE_HOLD, 0);
+    show.Repaint();
+    EXPECT_EQ(CountWrongInArea(show.m_target.Pixels(), 1600, areas[1], 0, 0, 576, before, pictures[1]), 0);
+
+    // A new layout while it runs: the current picture is drawn fitted to the new monitors.
+    const std::vector<ShowArea> moved{{0, 0, 800, 600}, {800, 0, 800, 700}};
+    show.m_pShow->m_monitors = moved;
+    SendMessageW(show.m_pShow->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 700));
+    ASSERT_EQ(show.m_pShow->m_areas, moved);
+    show.m_target.Fill(kSentinel);
+    show.Repaint();
+    const std::vector<uint32_t> after = show.m_target.Pixels();
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[0], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[1], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
+}
+
+// Back to back, each change of picture waits for a late preparation rather than show another.
 TEST(SlideShowDraw, TimerStepsRunTheCycleInPictureOrder)
 {
-    for (bool bMissing : {false, true}) {
-        CTestSlideShow* pShow = CreateHiddenShow(152, 112, bMissing);
+    const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
+        Sleep(150);
+        return LoadJpegResource(hModule, nId);
+    };
+    for (PictureDecoder pfnDecode : {slowDecoder, &NoPicture}) {
+        CTestSlideShow* pShow = CreateHiddenShow(152, 112, pfnDecode);
         ASSERT_NE(pShow, nullptr);
+        std::vector<int> shown;
         // Opening dissolve, then four pictures (slide, hold, dissolve): 33 + 4 * 45 steps.
-        for (int i = 0; i < 33 + 4 * 45; ++i)
+        for (int i = 0; i < 33 + 4 * 45; ++i) {
             pShow->OnTimer(1);
-        EXPECT_EQ(pShow->m_loaded, (std::vector<UINT>{1, 2, 3, 4, 1}));
-        EXPECT_EQ(pShow->m_bmpPicture.GetSafeHandle() == nullptr, bMissing);
+            if (pShow->m_show.m_nPhase == PHASE_SLIDE_IN && pShow->m_show.m_nStep == 0) {
+                ASSERT_NE(pShow->m_pPicture, nullptr);
+                shown.push_back(pShow->m_pPicture->m_nPicture);
+                EXPECT_EQ(pShow->m_pPicture->IsDecoded(), pfnDecode == slowDecoder);
+                EXPECT_EQ(pShow->m_pNext, nullptr);
+            }
+        }
+        EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 0}));
         DestroyWindow(pShow->m_hWnd);
+    }
+}
+
+// A window destroyed while a picture is being prepared leaves no thread, bitmap or job behind.
+TEST(SlideShowDraw, DestroyWhilePreparingLeavesNothingBehind)
+{
+    const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
+        Sleep(100);
+        return LoadJpegResource(hModule, nId);
+    };
+    DWORD nObjects = 0;
+    for (int i = 0; i < 4; ++i) {
+        CTestSlideShow* pShow = CreateHiddenShow(640, 480, slowDecoder);
+        ASSERT_NE(pShow, nullptr);
+        DestroyWindow(pShow->m_hWnd);
+        MSG msg;
+        EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
+        const DWORD nNow = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+        if (i > 0) {
+            EXPECT_EQ(nNow, nObjects) << i;
+        }
+        nObjects = nNow;
     }
 }
