@@ -49,7 +49,11 @@ struct Observed
 // dismisses the message box.
 void PlayUser(HANDLE hGate, Observed& observed)
 {
-    const HWND hDlg = WaitForWindow([] { return FindWindowW(L"#32770", kProgressTitle); });
+    // The dialog manager shows the dialog only once its queue is empty: wait for that.
+    const HWND hDlg = WaitForWindow([] {
+        const HWND hFound = FindWindowW(L"#32770", kProgressTitle);
+        return IsWindowVisible(hFound) ? hFound : nullptr;
+    });
     if (hDlg) {
         SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
