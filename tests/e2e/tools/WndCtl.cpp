@@ -8,11 +8,20 @@
 //   wndctl info HWND                  owner, enabled, visible, class
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 //   wndctl foreground                 the foreground window
+//   wndctl record DIR MAX-MS STILL-MS captures the screen over and over, saving each frame that
+//                                     differs from the one before as DIR\NNNN.ppm, until the
+//                                     screen has changed and then stood still for STILL-MS, or
+//                                     MAX-MS have passed; prints the frame count, exit 1 if
+//                                     nothing changed. Short phases are seen that a screenshot
+//                                     taken per poll would miss.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,6 +74,70 @@ BOOL CALLBACK PrintTop(HWND hWnd, LPARAM)
 UINT_PTR Number(const wchar_t* psz)
 {
     return static_cast<UINT_PTR>(wcstoull(psz, nullptr, 0));
+}
+
+// The screen as RGB rows in a PPM file, which ImageMagick reads directly.
+bool SavePpm(const std::wstring& strPath, const uint32_t* pPixels, int cx, int cy)
+{
+    FILE* pFile = _wfopen(strPath.c_str(), L"wb");
+    if (!pFile)
+        return false;
+    fprintf(pFile, "P6\n%d %d\n255\n", cx, cy);
+    std::vector<unsigned char> row(static_cast<size_t>(cx) * 3);
+    for (int y = 0; y < cy; ++y) {
+        for (int x = 0; x < cx; ++x) {
+            const uint32_t n = pPixels[static_cast<size_t>(y) * cx + x];
+            row[x * 3] = static_cast<unsigned char>(n >> 16);
+            row[x * 3 + 1] = static_cast<unsigned char>(n >> 8);
+            row[x * 3 + 2] = static_cast<unsigned char>(n);
+        }
+        fwrite(row.data(), 1, row.size(), pFile);
+    }
+    return fclose(pFile) == 0;
+}
+
+int Record(const std::wstring& strDir, DWORD nMaxMs, DWORD nStillMs)
+{
+    const int cx = GetSystemMetrics(SM_CXSCREEN);
+    const int cy = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO bmi{};
+    bmi.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const HDC hScreen = GetDC(nullptr);
+    const HDC hMem = CreateCompatibleDC(hScreen);
+    void* pBits = nullptr;
+    const HBITMAP hDib = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (!hDib)
+        return 2;
+    const HGDIOBJ hOld = SelectObject(hMem, hDib);
+    const size_t nPixels = static_cast<size_t>(cx) * cy;
+    std::vector<uint32_t> previous;
+    const DWORD nStart = GetTickCount();
+    DWORD nLastChange = nStart;
+    int nFrames = 0;
+    bool bChanged = false;
+    for (DWORD nNow = nStart; nNow - nStart < nMaxMs; nNow = GetTickCount()) {
+        BitBlt(hMem, 0, 0, cx, cy, hScreen, 0, 0, SRCCOPY);
+        GdiFlush();
+        const uint32_t* pPixels = static_cast<const uint32_t*>(pBits);
+        if (!previous.empty() && std::equal(previous.begin(), previous.end(), pPixels)) {
+            if (bChanged && nNow - nLastChange >= nStillMs)
+                break;
+            continue;
+        }
+        bChanged = !previous.empty();
+        nLastChange = nNow;
+        previous.assign(pPixels, pPixels + nPixels);
+        wchar_t szName[16];
+        swprintf(szName, 16, L"\\%04d.ppm", nFrames++);
+        if (!SavePpm(strDir + szName, pPixels, cx, cy))
+            return 2;
+    }
+    SelectObject(hMem, hOld);
+    DeleteObject(hDib);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hScreen);
+    printf("%d\n", nFrames);
+    return bChanged ? 0 : 1;
 }
 
 }  // namespace
@@ -120,7 +193,9 @@ int wmain(int argc, wchar_t** argv)
         }
         return 1;
     }
+    if (argc == 5 && wcscmp(argv[1], L"record") == 0)
+        return Record(argv[2], static_cast<DWORD>(Number(argv[3])), static_cast<DWORD>(Number(argv[4])));
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground\n");
+                    "CLASS-PREFIX | foreground | record DIR MAX-MS STILL-MS\n");
     return 2;
 }
