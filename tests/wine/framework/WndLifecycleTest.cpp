@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -204,4 +206,51 @@ TEST(DialogLifecycle, ADialogEndsFromInsideANestedModalLoop)
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nInnerResult, IDOK);
     EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+namespace {
+
+// What OutputDebugString said while one of these stands: it raises an exception that a
+// vectored handler sees before any debugger would.
+class CDebugOutput
+{
+public:
+    CDebugOutput() : m_pHandler(AddVectoredExceptionHandler(1, &CDebugOutput::OnException)) { s_strText.clear(); }
+    ~CDebugOutput() { RemoveVectoredExceptionHandler(m_pHandler); }
+    CDebugOutput(const CDebugOutput&) = delete;
+    CDebugOutput& operator=(const CDebugOutput&) = delete;
+
+    static std::string s_strText;
+
+private:
+    static LONG CALLBACK OnException(EXCEPTION_POINTERS* pInfo)
+    {
+        const EXCEPTION_RECORD& record = *pInfo->ExceptionRecord;
+        if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2)
+            s_strText += reinterpret_cast<const char*>(record.ExceptionInformation[1]);
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+
+    PVOID m_pHandler;
+};
+
+std::string CDebugOutput::s_strText;
+
+class CThrowingWnd : public CWnd
+{
+protected:
+    BOOL OnCommand(WPARAM, LPARAM) override { throw std::runtime_error("no room for the picture"); }
+};
+
+}  // namespace
+
+TEST(WndLifecycle, AHandlersExceptionStopsAtTheWindowAndIsReported)
+{
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"throwing", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    CDebugOutput output;
+    EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 1, 0), 0);
+    EXPECT_TRUE(IsWindow(wnd.m_hWnd));
+    EXPECT_NE(output.s_strText.find("CWnd::WindowProc swallowed no room for the picture"), std::string::npos)
+        << output.s_strText;
 }
