@@ -30,14 +30,17 @@ void CWnd::Bind(HWND hWnd)
 {
     m_hWnd = hWnd;
     m_bBound = true;
+    m_bDestroyed = false;
     SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void CWnd::Subclass(HWND hWnd)
 {
     m_hWnd = hWnd;
-    m_bBound = true;
+    m_bDestroyed = false;
+    // Without the subclass no message reaches the object: it stays a view of the window.
     m_bSubclassed = SetWindowSubclass(hWnd, &CWnd::SubclassProcStatic, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_bBound = m_bSubclassed;
 }
 
 void CWnd::Unbind()

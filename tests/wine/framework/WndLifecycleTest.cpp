@@ -200,12 +200,15 @@ private:
 
 }  // namespace
 
-TEST(DialogLifecycle, ADialogEndsFromInsideANestedModalLoop)
+TEST(DialogLifecycle, ADialogEndsFromInsideANestedModalLoopAndRunsAgain)
 {
     CNestingDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_nInnerResult, IDOK);
-    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    for (int nRun = 0; nRun < 2; ++nRun) {
+        dlg.m_nInnerResult = 0;
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.m_nInnerResult, IDOK);
+        EXPECT_EQ(dlg.m_hWnd, nullptr);
+    }
 }
 
 namespace {
