@@ -74,6 +74,16 @@ first_frame() {
   return 1
 }
 
+# last_frame TEST AFTER: the last recorded frame past AFTER for which TEST holds.
+last_frame() {
+  local f
+  for f in $(frames | tac); do
+    [[ "$f" > "$2" ]] || return 1
+    "$1" "$f" && { echo "$f"; return 0; }
+  done
+  return 1
+}
+
 e2e_require "the saver window comes up" start_saver
 e2e_check "the show starts black" wait_until 10 all_black
 cp "$frame" "$shot-1-black.png"
@@ -81,13 +91,15 @@ e2e_check "picture 1 stands at x=$x0 with black bands" wait_until 10 picture_sta
 cp "$frame" "$shot-2-picture1.png"
 e2e_check "picture 1 is not picture 2" test "$(region_like "$frame" $x0 $y0 $dw $dh "$pics/pic2.jpg")" -gt 8
 e2e_check "the show moves on after the hold and comes to rest again" record_show
+# The recording ends inside the hold of picture 2, so its last frame shows that hold.
+last=$(frames | tail -1)
+e2e_check "picture 2 stands after its slide ($(frames | wc -l) frames)" picture_in "$last" "$pics/pic2.jpg"
+/usr/bin/convert "$last" "$shot-5-picture2.png"
 dissolve=$(first_frame dissolving) && /usr/bin/convert "$dissolve" "$shot-3-dissolve.png"
 e2e_check "a dissolve follows the hold" test -n "$dissolve"
-slide=$(first_frame sliding "$dissolve") && /usr/bin/convert "$slide" "$shot-4-slide.png"
+# The slide's frames are the last ones before the hold: look from the end.
+slide=$(last_frame sliding "$dissolve") && /usr/bin/convert "$slide" "$shot-4-slide.png"
 e2e_check "picture 2 slides in from the right" test -n "$slide"
-# Its hold is long enough for screenshots: the recording only has to have reached it.
-e2e_check "picture 2 stands after its slide" wait_until 10 picture_standing "$pics/pic2.jpg"
-cp "$frame" "$shot-5-picture2.png"
 /usr/bin/convert "$shot-3-dissolve.png" "$shot-4-slide.png" "$shot-2-picture1.png" "$shot-5-picture2.png" \
   -resize 480x -bordercolor gray50 -border 2 +append "$shot-strip.png"
 
