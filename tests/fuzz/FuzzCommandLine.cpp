@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     std::string line = "\"C:\\WINDOWS\\Orvanta.scr\" ";
     line.append(reinterpret_cast<const char*>(pData), nSize);
     const SaverCommand command = ParseCommandLine(line.c_str());
-    if (command.m_nMode > MODE_NONE || (command.m_nWindow != 0 && command.m_nMode != MODE_SAVER &&
-                                        command.m_nMode != MODE_CHANGE_PASSWORD))
+    if (command.m_nMode > MODE_NONE ||
+        (command.m_nWindow != 0 && command.m_nMode != MODE_SAVER && command.m_nMode != MODE_CHANGE_PASSWORD))
         __builtin_trap();
     return 0;
 }

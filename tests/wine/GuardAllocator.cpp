@@ -104,8 +104,7 @@ LONG CALLBACK OnAccessViolation(EXCEPTION_POINTERS* pInfo)
     // The page before a guard page belongs to a live block; otherwise the block was freed.
     MEMORY_BASIC_INFORMATION before{};
     const char* pPage = reinterpret_cast<const char*>(reinterpret_cast<uintptr_t>(pData) & ~(kPage - 1));
-    const bool bPastLiveBlock =
-        VirtualQuery(pPage - kPage, &before, sizeof before) != 0 && before.State == MEM_COMMIT;
+    const bool bPastLiveBlock = VirtualQuery(pPage - kPage, &before, sizeof before) != 0 && before.State == MEM_COMMIT;
     char szCode[MAX_PATH + 64];
     DescribeCode(record.ExceptionAddress, szCode, sizeof szCode);
     char szReport[MAX_PATH + 256];

@@ -28,8 +28,8 @@ public:
 
     HWND Create()
     {
-        return CreateEx(0, AfxRegisterWndClass(0), L"self-ending", WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 100},
-                        nullptr, 0)
+        return CreateEx(0, AfxRegisterWndClass(0), L"self-ending", WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 100}, nullptr,
+                        0)
                    ? m_hWnd
                    : nullptr;
     }
@@ -149,8 +149,8 @@ TEST(WndLifecycle, TheMainWindowsEndIsTheApplicationsToDecide)
 
 TEST(WndLifecycle, AViewNeitherReadsNorDestroysTheWindowItWraps)
 {
-    const HWND hWnd = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                      nullptr);
+    const HWND hWnd =
+        CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     {
         CWnd view(hWnd);
         // Whatever the window's owner keeps there, even a pointer that looks like the view.
