@@ -60,10 +60,10 @@ dissolving() {
 
 # The dissolve (1.65 s) and the slide (0.55 s) are too short for a screenshot per poll: one
 # recording from the hold of picture 1 into the 10 s hold of picture 2 keeps every frame
-# between. It stops once the screen has stood still for 5 s, or after 30 s.
+# between. It stops once the screen has stood still for 5 s, or after 60 s.
 recording=$(mktemp -d)
-record_show() { wndctl record "Z:$recording" 30000 5000 >/dev/null; }
-frames() { ls "$recording"/*.ppm 2>/dev/null; }
+record_show() { wndctl record "Z:$recording" 60000 5000 >/dev/null; }
+frames() { ls "$recording"/*.bmp 2>/dev/null; }
 
 # first_frame TEST [AFTER]: the first recorded frame past AFTER for which TEST holds.
 first_frame() {
@@ -100,6 +100,7 @@ e2e_check "a dissolve follows the hold" test -n "$dissolve"
 # The slide's frames are the last ones before the hold: look from the end.
 slide=$(last_frame sliding "$dissolve") && /usr/bin/convert "$slide" "$shot-4-slide.png"
 e2e_check "picture 2 slides in from the right" test -n "$slide"
+[ "$E2E_FAILURES" -eq 0 ] || { rm -rf "$shot-recording"; cp -r "$recording" "$shot-recording"; }
 /usr/bin/convert "$shot-3-dissolve.png" "$shot-4-slide.png" "$shot-2-picture1.png" "$shot-5-picture2.png" \
   -resize 480x -bordercolor gray50 -border 2 +append "$shot-strip.png"
 

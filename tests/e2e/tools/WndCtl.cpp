@@ -9,7 +9,7 @@
 //   wndctl child PARENT CLASS-PREFIX  the first child window whose class starts so
 //   wndctl foreground                 the foreground window
 //   wndctl record DIR MAX-MS STILL-MS captures the screen over and over, saving each frame that
-//                                     differs from the one before as DIR\NNNN.ppm, until the
+//                                     differs from the one before as DIR\NNNN.bmp, until the
 //                                     screen has changed and then stood still for STILL-MS, or
 //                                     MAX-MS have passed; prints the frame count, exit 1 if
 //                                     nothing changed. Short phases are seen that a screenshot
@@ -76,24 +76,20 @@ UINT_PTR Number(const wchar_t* psz)
     return static_cast<UINT_PTR>(wcstoull(psz, nullptr, 0));
 }
 
-// The screen as RGB rows in a PPM file, which ImageMagick reads directly.
-bool SavePpm(const std::wstring& strPath, const uint32_t* pPixels, int cx, int cy)
+// The screen as it was captured, top-down 32-bit, written in one piece: a frame's save must
+// not take the time of the steps it records.
+bool SaveBmp(const std::wstring& strPath, const BITMAPINFOHEADER& info, const void* pPixels, size_t nBytes)
 {
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + nBytes);
     FILE* pFile = _wfopen(strPath.c_str(), L"wb");
     if (!pFile)
         return false;
-    fprintf(pFile, "P6\n%d %d\n255\n", cx, cy);
-    std::vector<unsigned char> row(static_cast<size_t>(cx) * 3);
-    for (int y = 0; y < cy; ++y) {
-        for (int x = 0; x < cx; ++x) {
-            const uint32_t n = pPixels[static_cast<size_t>(y) * cx + x];
-            row[x * 3] = static_cast<unsigned char>(n >> 16);
-            row[x * 3 + 1] = static_cast<unsigned char>(n >> 8);
-            row[x * 3 + 2] = static_cast<unsigned char>(n);
-        }
-        fwrite(row.data(), 1, row.size(), pFile);
-    }
-    return fclose(pFile) == 0;
+    const bool bWritten = fwrite(&file, sizeof file, 1, pFile) == 1 && fwrite(&info, sizeof info, 1, pFile) == 1 &&
+                          fwrite(pPixels, 1, nBytes, pFile) == nBytes;
+    return fclose(pFile) == 0 && bWritten;
 }
 
 int Record(const std::wstring& strDir, DWORD nMaxMs, DWORD nStillMs)
@@ -128,8 +124,8 @@ int Record(const std::wstring& strDir, DWORD nMaxMs, DWORD nStillMs)
         nLastChange = nNow;
         previous.assign(pPixels, pPixels + nPixels);
         wchar_t szName[16];
-        swprintf(szName, 16, L"\\%04d.ppm", nFrames++);
-        if (!SavePpm(strDir + szName, pPixels, cx, cy))
+        swprintf(szName, 16, L"\\%04d.bmp", nFrames++);
+        if (!SaveBmp(strDir + szName, bmi.bmiHeader, pPixels, nPixels * sizeof(uint32_t)))
             return 2;
     }
     SelectObject(hMem, hOld);
