@@ -1,5 +1,6 @@
 // The program entry: every program built on the framework starts here and hands over to its
 // one application object.
+#include "ExceptionReport.h"
 #include "WinApp.h"
 
 namespace {
@@ -35,6 +36,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     try {
         return RunApp(*pApp);
     } catch (...) {
+        ReportSwallowedException(L"WinMain");
         return 1;
     }
 }

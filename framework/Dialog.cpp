@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "ExceptionReport.h"
 #include "WinApp.h"
 
 void DDX_Control(CDataExchange* pDX, int nIdc, CWnd& rControl)
@@ -33,6 +34,7 @@ INT_PTR CALLBACK CDialog::DialogProcStatic(HWND hWnd, UINT nMsg, WPARAM, LPARAM 
         pDlg->CenterWindow();
         return pDlg->OnInitDialog();
     } catch (...) {
+        ReportSwallowedException(L"CDialog::OnInitDialog");
         pDlg->EndDialog(-1);
         return FALSE;
     }

@@ -65,6 +65,14 @@ int CWinApp::Run()
     return static_cast<int>(msg.wParam);
 }
 
+void CWinApp::OnWindowDestroyed(const CWnd* pWnd)
+{
+    if (pWnd == nullptr || pWnd != m_pMainWnd)
+        return;
+    m_pMainWnd = nullptr;
+    PostQuitMessage(0);
+}
+
 BOOL CWinApp::Enable3dControls()
 {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};

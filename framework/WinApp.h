@@ -21,6 +21,9 @@ public:
     virtual int Run();
     virtual int ExitInstance();
 
+    // Told of every window of ours as it goes. The main window's going ends the message loop.
+    void OnWindowDestroyed(const CWnd* pWnd);
+
     // Common controls initialisation, the present-day form of 3-D dialog controls.
     BOOL Enable3dControls();
 

@@ -1,6 +1,9 @@
 #include "Wnd.h"
 
+#include "ExceptionReport.h"
 #include "WinApp.h"
+
+#include <commctrl.h>
 
 #include <cwchar>
 
@@ -14,7 +17,7 @@ thread_local CWnd* t_pCreating = nullptr;
 CWnd::~CWnd()
 {
     // A window must not outlive its object with a pointer to it.
-    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+    if (m_bBound && m_hWnd)
         DestroyWindow(m_hWnd);
 }
 
@@ -26,28 +29,42 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
-void CWnd::Bind(HWND hWnd, WNDPROC pfnSuper)
+void CWnd::Bind(HWND hWnd)
 {
     m_hWnd = hWnd;
-    m_pfnSuper = pfnSuper;
+    m_bBound = true;
+    m_bDestroyed = false;
     SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void CWnd::Subclass(HWND hWnd)
 {
-    Bind(hWnd, DefWindowProcW);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProcStatic)));
+    m_hWnd = hWnd;
+    m_bDestroyed = false;
+    // Without the subclass no message reaches the object: it stays a view of the window.
+    m_bSubclassed = SetWindowSubclass(hWnd, &CWnd::SubclassProcStatic, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_bBound = m_bSubclassed;
 }
 
 void CWnd::Unbind()
 {
-    SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    if (m_bSubclassed)
+        RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProcStatic, 0);
+    else if (m_bBound)
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    m_bBound = false;
+    m_bDestroyed = true;
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->OnWindowDestroyed(this);
+}
+
+void CWnd::Release()
+{
     m_hWnd = nullptr;
-    CWinApp* pApp = AfxGetApp();
-    if (pApp && pApp->m_pMainWnd == this) {
-        pApp->m_pMainWnd = nullptr;
-        PostQuitMessage(0);
+    try {
+        PostNcDestroy();
+    } catch (...) {
+        ReportSwallowedException(L"CWnd::PostNcDestroy");
     }
 }
 
@@ -56,46 +73,47 @@ LRESULT CALLBACK CWnd::WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
     if (nMsg == WM_NCCREATE) {
         CWnd* pCreating = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (pCreating)
-            pCreating->Bind(hWnd, DefWindowProcW);
+            pCreating->Bind(hWnd);
         if (pCreating == t_pCreating)
             t_pCreating = nullptr;
     }
     CWnd* pWnd = FromHandlePermanent(hWnd);
-    if (!pWnd)
-        return DefWindowProcW(hWnd, nMsg, wParam, lParam);
-    // No exception may unwind through the platform's frames: a handler that throws leaves
-    // its message handled with result 0.
-    LRESULT lResult = 0;
-    try {
-        lResult = pWnd->Dispatch(nMsg, wParam, lParam);
-    } catch (...) {
-    }
-    if (nMsg == WM_NCDESTROY) {
-        pWnd->Unbind();
-        try {
-            pWnd->PostNcDestroy();
-        } catch (...) {
-        }
-    }
-    return lResult;
+    return pWnd ? pWnd->Dispatch(nMsg, wParam, lParam) : DefWindowProcW(hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProcStatic(HWND, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dwRefData)
+{
+    return reinterpret_cast<CWnd*>(dwRefData)->Dispatch(nMsg, wParam, lParam);
 }
 
 LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     // Handlers may send messages to their own window: Default() must see the current one.
-    struct CRestore
-    {
-        MSG& m_msg;
-        MSG m_msgSaved;
-        ~CRestore() { m_msg = m_msgSaved; }
-    } restore{m_msgCurrent, m_msgCurrent};
+    const MSG msgOuter = m_msgCurrent;
     m_msgCurrent = MSG{m_hWnd, nMsg, wParam, lParam, 0, {0, 0}};
-    return WindowProc(nMsg, wParam, lParam);
+    ++m_nDispatchDepth;
+    // No exception may unwind through the platform's frames: a handler that throws leaves
+    // its message handled with result 0.
+    LRESULT lResult = 0;
+    try {
+        lResult = WindowProc(nMsg, wParam, lParam);
+    } catch (...) {
+        ReportSwallowedException(L"CWnd::WindowProc");
+    }
+    m_msgCurrent = msgOuter;
+    if (nMsg == WM_NCDESTROY)
+        Unbind();
+    // The object may be deleted here: nothing after this line may touch it.
+    if (--m_nDispatchDepth == 0 && m_bDestroyed)
+        Release();
+    return lResult;
 }
 
 LRESULT CWnd::Default()
 {
-    return CallWindowProcW(m_pfnSuper, m_hWnd, m_msgCurrent.message, m_msgCurrent.wParam, m_msgCurrent.lParam);
+    const MSG& msg = m_msgCurrent;
+    return m_bSubclassed ? DefSubclassProc(m_hWnd, msg.message, msg.wParam, msg.lParam)
+                         : DefWindowProcW(m_hWnd, msg.message, msg.wParam, msg.lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -202,7 +220,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR p
         return TRUE;
     if (bNeverBound) {
         Unbind();
-        PostNcDestroy();
+        Release();
     }
     return FALSE;
 }

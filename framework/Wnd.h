@@ -6,11 +6,17 @@
 
 #include <string>
 
-// A window object bound to its window through GWLP_USERDATA. One window procedure,
-// WindowProcStatic, finds the object and calls WindowProc, whose switch hands each message to
-// a named virtual handler; a derived class overrides the handler, or WindowProc itself for a
-// message the switch does not know. A CWnd made from a bare handle (GetDlgItem) is a view:
-// it is never bound and destroys nothing.
+// A window object bound to its window. Windows of our own classes find their object through
+// GWLP_USERDATA in WindowProcStatic; an existing window (a dialog) is bound through a comctl32
+// subclass. Either way every message passes through Dispatch to WindowProc, whose switch hands
+// it to a named virtual handler; a derived class overrides the handler, or WindowProc itself
+// for a message the switch does not know. A CWnd made from a bare handle (GetDlgItem, a window
+// of another program) is a view: it is never bound, reads nothing of the window's and
+// destroys nothing.
+//
+// A handler may destroy its own window, and PostNcDestroy may delete the object: the final
+// release waits until the outermost message of the window has been handled, so no enclosing
+// handler's frame ever touches a deleted object.
 class CWnd
 {
 public:
@@ -71,26 +77,35 @@ protected:
     // pSuggested is the platform's rectangle for the window at nDpi, null when none came.
     virtual void OnDpiChanged(UINT nDpi, const RECT* pSuggested);
 
-    // Called after the window's last message, with the object already unbound: a window
-    // object allocated on the heap deletes itself here.
+    // Called once the window's last message and every message around it have been handled,
+    // with the object unbound: a window object allocated on the heap deletes itself here.
     virtual void PostNcDestroy();
 
     // The window procedure for window classes of ours. WM_NCCREATE binds the object passed as
     // the creation parameter (CreateWindowExW's lpParam).
     static LRESULT CALLBACK WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
-    // Binds this object to an existing window by replacing its window procedure (dialogs).
+    // Binds this object to an existing window through a comctl32 subclass (dialogs); the
+    // subclass goes again at WM_NCDESTROY.
     void Subclass(HWND hWnd);
 
 private:
     friend std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrush, HICON hIcon);
 
+    static LRESULT CALLBACK SubclassProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
+                                               DWORD_PTR dwRefData);
+    // Only for windows of our own classes, whose GWLP_USERDATA is ours.
     static CWnd* FromHandlePermanent(HWND hWnd);
-    void Bind(HWND hWnd, WNDPROC pfnSuper);
+    void Bind(HWND hWnd);
     void Unbind();
+    void Release();
     LRESULT Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC m_pfnSuper = DefWindowProcW;
+    bool m_bBound = false;
+    bool m_bSubclassed = false;
+    // Set at WM_NCDESTROY; the release then waits for the outermost Dispatch of this object.
+    bool m_bDestroyed = false;
+    int m_nDispatchDepth = 0;
     MSG m_msgCurrent{};
 };
 

@@ -2,7 +2,9 @@
 
 #include <zlib.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -41,10 +43,37 @@ uint64_t DataOffset(const uint8_t* pHeader, uint64_t nOffset)
 
 CPayloadArchive::~CPayloadArchive()
 {
+    CloseStream();
+}
+
+void CPayloadArchive::CloseStream()
+{
+    // Only a stream whose initialisation succeeded is ever kept, so inflateEnd sees no garbage.
     if (m_pStream) {
         inflateEnd(m_pStream);
         delete m_pStream;
+        m_pStream = nullptr;
     }
+}
+
+void* CPayloadArchive::AllocInflater(unsigned nItems, unsigned nSize)
+{
+    return calloc(nItems, nSize);
+}
+
+void CPayloadArchive::FreeInflater(void* p)
+{
+    free(p);
+}
+
+void* CPayloadArchive::AllocHook(void* pOpaque, unsigned nItems, unsigned nSize)
+{
+    return static_cast<CPayloadArchive*>(pOpaque)->AllocInflater(nItems, nSize);
+}
+
+void CPayloadArchive::FreeHook(void* pOpaque, void* p)
+{
+    static_cast<CPayloadArchive*>(pOpaque)->FreeInflater(p);
 }
 
 void CPayloadArchive::Attach(const void* pData, uint32_t nSize)
@@ -76,18 +105,24 @@ const uint8_t* CPayloadArchive::FindMember(const char* pszName) const
 
 int CPayloadArchive::OpenMember(const char* pszName)
 {
+    CloseStream();
+    m_nOut = 0;
+    m_bComplete = false;
     m_pMember = FindMember(pszName);
     if (!m_pMember)
         return 1;
 
-    m_pStream = new z_stream;
-    m_pStream->zalloc = nullptr;
-    m_pStream->zfree = nullptr;
-    m_pStream->opaque = nullptr;
-    m_pStream->next_in = nullptr;
-    m_pStream->avail_in = 0;
-    if (inflateInit2_(m_pStream, -15, "1.2.1", static_cast<int>(sizeof(z_stream))) != Z_OK)
+    z_stream* pStream = new (std::nothrow) z_stream{};
+    if (!pStream)
         return 1;
+    pStream->zalloc = &CPayloadArchive::AllocHook;
+    pStream->zfree = &CPayloadArchive::FreeHook;
+    pStream->opaque = this;
+    if (inflateInit2(pStream, -15) != Z_OK) {
+        delete pStream;
+        return 1;
+    }
+    m_pStream = pStream;
 
     const uint64_t nData = DataOffset(m_pMember, static_cast<uint64_t>(m_pMember - m_pData));
     m_pStream->next_in = const_cast<Bytef*>(m_pData + nData);

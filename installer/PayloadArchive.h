@@ -37,8 +37,16 @@ public:
         return m_bComplete;
     }
 
+protected:
+    // The inflater's memory; a test may refuse it to see how the reader copes.
+    virtual void* AllocInflater(unsigned nItems, unsigned nSize);
+    virtual void FreeInflater(void* p);
+
 private:
+    static void* AllocHook(void* pOpaque, unsigned nItems, unsigned nSize);
+    static void FreeHook(void* pOpaque, void* p);
     const uint8_t* FindMember(const char* pszName) const;
+    void CloseStream();
     void CheckEnd();
 
     z_stream* m_pStream = nullptr;

@@ -2,9 +2,9 @@
 
 #include "CommandLine.h"
 #include "Dpi.h"
+#include "PasswordChange.h"
 #include "SaverDlg.h"
 #include "SlideShowWnd.h"
-#include "SystemLibrary.h"
 
 namespace {
 
@@ -26,16 +26,6 @@ static_assert(sizeof(INT_PTR) == sizeof(HWND) && sizeof(INT_PTR) >= sizeof(int32
 HWND WindowFromNumber(int64_t nWindow)
 {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));
-}
-
-// The platform's password change, from the system directory only.
-void ChangePassword(HWND hWnd)
-{
-    using PFNPWDCHANGEPASSWORD = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
-    const CLibrary library = LoadSystemLibrary("MPR.DLL");
-    const auto pfnChange = GetLibraryProc<PFNPWDCHANGEPASSWORD>(library, "PwdChangePasswordA");
-    if (pfnChange)
-        pfnChange("SCRSAVE", hWnd, 0, nullptr);
 }
 
 }  // namespace
@@ -103,7 +93,5 @@ void CSaverApp::DoConfig(HWND hOwner)
 
 void CSaverApp::DoChangePassword(HWND hWnd)
 {
-    if (!hWnd || !IsWindow(hWnd))
-        hWnd = GetForegroundWindow();
     ChangePassword(hWnd);
 }

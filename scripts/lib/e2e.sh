@@ -1,5 +1,7 @@
 # Sourced by the end-to-end tests: one fresh Wine prefix and virtual display per test, helpers
 # to wait for conditions with deadlines, screenshots, and teardown by process id.
+# Exit status: 0 when every check passed, 3 when some check failed, anything else when the
+# run itself could not go on (no display, a program that did not come up).
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
@@ -20,7 +22,7 @@ e2e_end() {
   wine_env_stop
   if [ "$E2E_FAILURES" -ne 0 ]; then
     echo "e2e: $E2E_FAILURES check(s) failed"
-    exit 1
+    exit 3
   fi
   exit $rc
 }
@@ -33,6 +35,16 @@ e2e_fail() {
 e2e_check() {           # e2e_check "what" command...
   local what=$1; shift
   if "$@"; then echo "ok: $what"; else e2e_fail "$what"; fi
+}
+
+# e2e_require "what" command...: a check without which nothing after it means anything (a
+# program that does not come up): the run ends there with status 1.
+e2e_require() {
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; return; fi
+  echo "FAIL: $what (the run cannot go on)" >&2
+  E2E_FAILURES=0
+  exit 1
 }
 
 # wait_until SECONDS command...: polls the command until it succeeds or the deadline passes.

@@ -67,7 +67,7 @@ echo half >"$SYSTEM32/orv1A2B.tmp"
 wine reg add "$DESKTOP_KEY" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
 wine "$ORVANTA_BIN/installer.exe" &
 pid=$!
-e2e_check "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
+e2e_require "the main dialog comes up with its title as text" wait_until 30 has_window "$TITLE"
 e2e_check "both buttons are enabled" buttons_ready
 window_shot installer-main "$TITLE"
 install_once installer "$SUCCESS" installer-success

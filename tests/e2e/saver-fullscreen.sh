@@ -53,7 +53,7 @@ caught() {              # caught dissolve|slide: the watcher saw it; its capture
   wait "${!pid}" && /usr/bin/convert "$work/$1.bmp" "$frame"
 }
 
-e2e_check "the saver window comes up" start_saver
+e2e_require "the saver window comes up" start_saver
 e2e_check "the show starts black" wait_until 10 all_black
 cp "$frame" "$shot-1-black.png"
 e2e_check "picture 1 stands at x=$x0 with black bands" wait_until 10 picture_standing "$pics/pic1.jpg"
@@ -75,11 +75,11 @@ e2e_check "a movement of 4 pixels leaves it running" stays_for 2 process_alive $
 xdotool mousemove 104 101
 e2e_check "a movement of 5 pixels ends it" wait_exit $saver_pid 10
 
-e2e_check "the saver starts again" start_saver
+e2e_require "the saver starts again" start_saver
 xdotool key a
 e2e_check "a key ends it" wait_exit $saver_pid 10
 
-e2e_check "the saver starts again" start_saver
+e2e_require "the saver starts again" start_saver
 xdotool click 1
 e2e_check "a mouse button ends it" wait_exit $saver_pid 10
 rm -rf "$work"

@@ -210,3 +210,40 @@ TEST(PayloadArchiveRead, ReadBeforeOpenOrAfterFailedOpenGivesNothing)
     EXPECT_EQ(archive.Read(buffer, sizeof buffer), 0u);
     EXPECT_FALSE(archive.IsComplete());
 }
+
+namespace {
+
+// An archive whose inflater gets only the first nAllowed of the allocations it asks for.
+class CStarvedArchive : public CPayloadArchive
+{
+public:
+    explicit CStarvedArchive(int nAllowed) : m_nAllowed(nAllowed) {}
+
+protected:
+    void* AllocInflater(unsigned nItems, unsigned nSize) override
+    {
+        return m_nAllowed-- > 0 ? CPayloadArchive::AllocInflater(nItems, nSize) : nullptr;
+    }
+
+private:
+    int m_nAllowed;
+};
+
+}  // namespace
+
+TEST(PayloadArchiveRead, NoMemoryForTheInflaterIsAFailureNotACrash)
+{
+    const std::string image = ZipBuilder().Add("a", Noise(100000)).Build();
+    char buffer[1024];
+    {
+        CStarvedArchive archive(0);  // the inflater's state
+        archive.Attach(image.data(), static_cast<uint32_t>(image.size()));
+        EXPECT_EQ(archive.OpenMember("a"), 1);
+        EXPECT_EQ(archive.Read(buffer, sizeof buffer), 0u);
+    }
+    CStarvedArchive archive(1);  // its window, asked for at the first read
+    archive.Attach(image.data(), static_cast<uint32_t>(image.size()));
+    ASSERT_EQ(archive.OpenMember("a"), 0);
+    EXPECT_EQ(archive.Read(buffer, sizeof buffer), 0u);
+    EXPECT_FALSE(archive.IsComplete());
+}
