@@ -1,6 +1,7 @@
 #include "DpiPicture.h"
 
 #include "DpiScale.h"
+#include "ScopedSelect.h"
 
 namespace {
 
@@ -21,27 +22,19 @@ HWND FindBitmapControl(HWND hDlg)
 HBITMAP CreateHalftoneCopy(const CBitmap& bmpSource, int nWidth, int nHeight)
 {
     const SIZE sizeSource = bmpSource.GetSize();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
     CBitmap bmpCopy;
-    bmpCopy.Attach(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
     CMemoryDC dcSource(nullptr);
     CMemoryDC dcCopy(nullptr);
-    if (!bmpCopy.GetSafeHandle() || !dcSource.GetSafeHdc() || !dcCopy.GetSafeHdc())
+    if (!bmpCopy.CreateDIBSection(nWidth, nHeight, 24) || !dcSource.GetSafeHdc() || !dcCopy.GetSafeHdc())
         return nullptr;
-    const HGDIOBJ hOldSource = dcSource.SelectObject(bmpSource);
-    const HGDIOBJ hOldCopy = dcCopy.SelectObject(bmpCopy);
-    dcCopy.SetStretchBltMode(HALFTONE);
-    dcCopy.SetBrushOrg(0, 0);
-    const BOOL bDrawn = dcCopy.StretchBlt(0, 0, nWidth, nHeight, dcSource, 0, 0, sizeSource.cx, sizeSource.cy, SRCCOPY);
-    SelectObject(dcSource, hOldSource);
-    SelectObject(dcCopy, hOldCopy);
+    BOOL bDrawn = FALSE;
+    {
+        const CScopedSelect selectSource(dcSource, bmpSource);
+        const CScopedSelect selectCopy(dcCopy, bmpCopy);
+        dcCopy.SetStretchBltMode(HALFTONE);
+        dcCopy.SetBrushOrg(0, 0);
+        bDrawn = dcCopy.StretchBlt(0, 0, nWidth, nHeight, dcSource, 0, 0, sizeSource.cx, sizeSource.cy, SRCCOPY);
+    }
     return bDrawn ? static_cast<HBITMAP>(bmpCopy.Detach()) : nullptr;
 }
 

@@ -34,17 +34,17 @@ BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerP
     return m_hObject != nullptr;
 }
 
-BOOL CBitmap::CreateDIBSection(int nWidth, int nHeight)
+BOOL CBitmap::CreateDIBSection(int nWidth, int nHeight, WORD nBitCount, void** ppBits)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = nWidth;
     info.bmiHeader.biHeight = -nHeight;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biBitCount = nBitCount;
     info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, ppBits ? ppBits : &pBits, nullptr, 0));
     return m_hObject != nullptr;
 }
 

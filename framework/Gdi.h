@@ -38,9 +38,10 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* pBits);
-    // A 32-bit top-down device-independent bitmap: any thread may make and fill it, and a
-    // copy from it needs no conversion on a true-colour display.
-    BOOL CreateDIBSection(int nWidth, int nHeight);
+    // A top-down device-independent bitmap, 32 bits a pixel unless told otherwise: any thread
+    // may make and fill it, and a 32-bit one is copied to a true-colour display unconverted.
+    // ppBits, when given, receives its pixels.
+    BOOL CreateDIBSection(int nWidth, int nHeight, WORD nBitCount = 32, void** ppBits = nullptr);
     // Width and height in pixels; 0 x 0 when none is held.
     SIZE GetSize() const;
 };

@@ -54,13 +54,7 @@ e2e_check "settings at 144: the picture takes the client area's share it takes a
 check_dialog installer 'Orvantaスクリーンセイバーインストーラー' 144 600 450 wine "$ORVANTA_BIN/installer.exe"
 
 # The host's window is DPI-unaware: sizes in its terms and ours differ at 144.
-coproc host { wine "$E2E_TOOLS/preview-host.exe" 152 112 unaware; }
-host_pid=$host_PID
-read -r -t 20 parent <&"${host[0]}"
-parent=${parent%$'\r'}
-wine "$saver" /p "$parent" &
-pid=$!
-child_of_host() { child=$(wndctl child "$parent" OrvWnd) && [ -n "$child" ]; }
+start_preview "$saver" 152 112 unaware
 e2e_check "/p at 144 in a DPI-unaware host: the saver window comes up" wait_until 20 child_of_host
 host_client=$(wndctl rect "$parent" | cut -d' ' -f5-6)
 e2e_check "/p at 144 in a DPI-unaware host: it fills the client area" \

@@ -7,3 +7,24 @@ saver_window() {
 }
 has_saver_window() { [ -n "$(saver_window)" ]; }
 no_saver_window() { [ -z "$(saver_window)" ]; }
+
+# start_host W H [unaware]: a window of ours with a W x H client area; its handle in host_window,
+# its process in host_pid.
+start_host() {
+  coproc host { wine "$E2E_TOOLS/preview-host.exe" "$@"; }
+  host_pid=$host_PID
+  read -r -t 20 host_window <&"${host[0]}"
+  host_window=${host_window%$'\r'}
+}
+
+# start_preview SAVER W H [unaware]: the saver's /p inside a new host; sets parent (the host's
+# window), host_pid and pid (the saver's).
+start_preview() {
+  local saver=$1
+  shift
+  start_host "$@"
+  parent=$host_window
+  wine "$saver" /p "$parent" &
+  pid=$!
+}
+child_of_host() { child=$(wndctl child "$parent" OrvWnd) && [ -n "$child" ]; }

@@ -10,13 +10,7 @@ caption='Orvantaスクリーンセーバー'
 WM_CLOSE=16 WM_SYSCOMMAND=274 SC_CLOSE=61536
 
 # --- preview: a child filling the host's client area, deaf to input, gone with its host
-coproc host { wine "$E2E_TOOLS/preview-host.exe" 152 112; }
-host_pid=$host_PID
-read -r -t 20 parent <&"${host[0]}"
-parent=${parent%$'\r'}
-wine "$saver" /p "$parent" &
-pid=$!
-child_of_host() { child=$(wndctl child "$parent" OrvWnd) && [ -n "$child" ]; }
+start_preview "$saver" 152 112
 e2e_check "/p: the saver window is a child of the preview window" wait_until 20 child_of_host
 e2e_check "/p: it fills the client area, 152 x 112" test "$(wndctl rect "$child" | awk '{ print $5 "x" $6 }')" = 152x112
 focus '^Preview$' && xdotool key a click 1
@@ -59,10 +53,8 @@ wndctl post "$id" $WM_CLOSE 0 0
 wait_exit $pid 10 >/dev/null
 
 # /c belongs to the window that was in the foreground, which takes no input meanwhile.
-coproc host { wine "$E2E_TOOLS/preview-host.exe" 300 200; }
-host_pid=$host_PID
-read -r -t 20 owner <&"${host[0]}"
-owner=${owner%$'\r'}
+start_host 300 200
+owner=$host_window
 focus '^Preview$'
 wine "$saver" /c &
 pid=$!

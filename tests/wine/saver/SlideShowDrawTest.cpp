@@ -19,23 +19,15 @@ class CDibTarget
 public:
     CDibTarget(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight), m_dc(CreateCompatibleDC(nullptr))
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = nWidth;
-        info.bmiHeader.biHeight = -nHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* pBits = nullptr;
-        m_hBitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+        m_bmp.CreateDIBSection(nWidth, nHeight, 32, &pBits);
         m_pBits = static_cast<uint32_t*>(pBits);
-        m_hOld = SelectObject(m_dc, m_hBitmap);
+        m_hOld = SelectObject(m_dc, m_bmp);
         Fill(kSentinel);
     }
     ~CDibTarget()
     {
         SelectObject(m_dc, m_hOld);
-        DeleteObject(m_hBitmap);
         DeleteDC(m_dc);
     }
 
@@ -60,7 +52,7 @@ public:
     HDC m_dc;
 
 private:
-    HBITMAP m_hBitmap = nullptr;
+    CBitmap m_bmp;
     HGDIOBJ m_hOld = nullptr;
     uint32_t* m_pBits = nullptr;
     CDC m_cdc{m_dc};
