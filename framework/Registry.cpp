@@ -1,27 +1,82 @@
 #include "Registry.h"
 
-#include "ScopedHandle.h"
+#include <algorithm>
 
 namespace {
 
-CRegistryKey OpenKey(HKEY hRoot, const char* pszKey, REGSAM nRights)
+bool IsGone(LONG nResult)
+{
+    return nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
+CRegistryKey OpenRegistryKey(HKEY hRoot, const char* pszKey, REGSAM nRights)
 {
     HKEY hKey = nullptr;
     return CRegistryKey(::RegOpenKeyExA(hRoot, pszKey, 0, nRights, &hKey) == ERROR_SUCCESS ? hKey : nullptr);
 }
 
-}  // namespace
+CRegistryKey CreateRegistryKey(HKEY hRoot, const char* pszKey, REGSAM nRights)
+{
+    HKEY hKey = nullptr;
+    const LONG nResult = ::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, nRights, nullptr, &hKey, nullptr);
+    return CRegistryKey(nResult == ERROR_SUCCESS ? hKey : nullptr);
+}
 
 bool ReadRegistryValue(HKEY hRoot, const char* pszKey, const char* pszName, void* pData, DWORD& nSize)
 {
-    const CRegistryKey key = OpenKey(hRoot, pszKey, KEY_QUERY_VALUE);
+    const CRegistryKey key = OpenRegistryKey(hRoot, pszKey, KEY_QUERY_VALUE);
     return key &&
            ::RegQueryValueExA(key.Get(), pszName, nullptr, nullptr, static_cast<BYTE*>(pData), &nSize) == ERROR_SUCCESS;
 }
 
+std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName)
+{
+    DWORD nType = 0, nSize = 0;
+    if (!key || ::RegQueryValueExA(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
+        (nType != REG_SZ && nType != REG_EXPAND_SZ))
+        return std::nullopt;
+    std::string strValue(nSize, '\0');
+    if (::RegQueryValueExA(key.Get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&strValue[0]), &nSize) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    strValue.resize(std::min<size_t>(nSize, strValue.size()));
+    // The stored size counts the terminating zero, when the writer stored one.
+    while (!strValue.empty() && strValue.back() == '\0')
+        strValue.pop_back();
+    return strValue;
+}
+
 bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue)
 {
-    const CRegistryKey key = OpenKey(hRoot, pszKey, KEY_SET_VALUE);
+    return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue);
+}
+
+bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue)
+{
     return key && ::RegSetValueExA(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
                                    static_cast<DWORD>(strValue.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strValue)
+{
+    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+                                   static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue)
+{
+    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nValue),
+                                   sizeof(nValue)) == ERROR_SUCCESS;
+}
+
+bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName)
+{
+    return key && IsGone(::RegDeleteValueA(key.Get(), pszName));
+}
+
+bool DeleteRegistryKey(HKEY hRoot, const char* pszKey)
+{
+    return IsGone(::RegDeleteKeyA(hRoot, pszKey));
 }

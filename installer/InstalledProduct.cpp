@@ -1,7 +1,7 @@
 #include "InstalledProduct.h"
 
 #include "DisplayText.h"
-#include "ScopedHandle.h"
+#include "Registry.h"
 #include "ShiftJisPath.h"
 #include "UninstallEntry.h"
 
@@ -19,21 +19,13 @@ uint64_t FileSize(const std::string& strPath)
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-int WriteValue(HKEY hKey, const UninstallValue& value)
+int WriteValue(const CRegistryKey& key, const UninstallValue& value)
 {
     const std::wstring strName = WideFromCp932(value.m_strName);
-    LONG nResult;
-    if (value.m_bNumber) {
-        const DWORD nNumber = value.m_nNumber;
-        nResult = RegSetValueExW(hKey, strName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nNumber),
-                                 sizeof(nNumber));
-    } else {
-        // Wide, so that the Japanese name reads right whatever the system's code page.
-        const std::wstring strText = WideFromCp932(value.m_strText);
-        nResult = RegSetValueExW(hKey, strName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(strText.c_str()),
-                                 static_cast<DWORD>((strText.size() + 1) * sizeof(wchar_t)));
-    }
-    return nResult == ERROR_SUCCESS ? 0 : 1;
+    // Wide, so that the Japanese name reads right whatever the system's code page.
+    const bool bWritten = value.m_bNumber ? WriteRegistryNumber(key, strName.c_str(), value.m_nNumber)
+                                          : WriteRegistryString(key, strName.c_str(), WideFromCp932(value.m_strText));
+    return bWritten ? 0 : 1;
 }
 
 std::string LongPathOf(const std::string& strPath)
@@ -103,28 +95,21 @@ int CInstalledProduct::Register(const CInstallScript& script)
         CInstallScript::ExpandMacros(facts.m_strSaverPath);
     }
 
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr) !=
-        ERROR_SUCCESS)
+    const CRegistryKey key = CreateRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath, KEY_SET_VALUE);
+    if (!key)
         return 1;
-    const CRegistryKey key(hKey);
     int nResult = 0;
     for (const UninstallValue& value : UninstallEntryValues(facts))
-        nResult |= WriteValue(key.Get(), value);
+        nResult |= WriteValue(key, value);
     return nResult;
 }
 
 bool CInstalledProduct::EntryExists()
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallKeyPath, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(hKey);
-    return true;
+    return static_cast<bool>(OpenRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath, KEY_QUERY_VALUE));
 }
 
 int CInstalledProduct::RemoveEntry()
 {
-    const LONG nResult = RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKeyPath);
-    return nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND ? 0 : 1;
+    return DeleteRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath) ? 0 : 1;
 }

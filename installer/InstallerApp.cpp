@@ -6,7 +6,6 @@
 #include "FsRedirection.h"
 #include "InstallerResource.h"
 #include "PayloadArchive.h"
-#include "Registry.h"
 #include "ReplacedFiles.h"
 #include "ResourceBytes.h"
 #include "ShiftJisPath.h"

@@ -1,6 +1,6 @@
 #include "SaverSetting.h"
 
-#include "ScopedHandle.h"
+#include "Registry.h"
 #include "ShiftJisPath.h"
 
 namespace {
@@ -17,39 +17,6 @@ std::string SystemIniPath()
     if (nLength == 0 || nLength >= MAX_PATH)
         return std::string();
     return ProfilePath(std::string(szWindowsDir, nLength));
-}
-
-CRegistryKey OpenKey(HKEY hRoot, const std::string& strPath, REGSAM nAccess)
-{
-    HKEY hKey = nullptr;
-    return CRegistryKey(RegOpenKeyExA(hRoot, strPath.c_str(), 0, nAccess, &hKey) == ERROR_SUCCESS ? hKey : nullptr);
-}
-
-SaverValue ReadString(const CRegistryKey& key, const char* pszName)
-{
-    DWORD nType = 0, nSize = 0;
-    if (!key || RegQueryValueExA(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
-        (nType != REG_SZ && nType != REG_EXPAND_SZ))
-        return SaverValue();
-    std::string strValue(nSize, '\0');
-    if (RegQueryValueExA(key.Get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&strValue[0]), &nSize) !=
-        ERROR_SUCCESS)
-        return SaverValue();
-    strValue.resize(std::min<size_t>(nSize, strValue.size()));
-    // The stored size counts the terminating zero, when the writer stored one.
-    while (!strValue.empty() && strValue.back() == '\0')
-        strValue.pop_back();
-    return strValue;
-}
-
-int WriteString(const CRegistryKey& key, const char* pszName, const std::string& strValue)
-{
-    if (!key)
-        return 1;
-    return RegSetValueExA(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
-                          static_cast<DWORD>(strValue.size() + 1)) == ERROR_SUCCESS
-               ? 0
-               : 1;
 }
 
 }  // namespace
@@ -77,7 +44,7 @@ SaverValue CSaverSetting::Read() const
         GetPrivateProfileStringA("boot", kValueName, "", szValue, MAX_PATH, SystemIniPath().c_str());
         return szValue[0] ? SaverValue(szValue) : SaverValue();
     }
-    return ReadString(OpenKey(Root(), KeyPath(kDesktopKey), KEY_QUERY_VALUE), kValueName);
+    return ReadRegistryString(OpenRegistryKey(Root(), KeyPath(kDesktopKey).c_str(), KEY_QUERY_VALUE), kValueName);
 }
 
 int CSaverSetting::Write(const std::string& strValue) const
@@ -89,8 +56,7 @@ int CSaverSetting::Write(const std::string& strValue) const
                    ? 0
                    : 1;
     }
-    // Only the right that the write needs: a user who may set the value is not refused.
-    return WriteString(OpenKey(Root(), KeyPath(kDesktopKey), KEY_SET_VALUE), kValueName, strValue);
+    return WriteRegistryString(Root(), KeyPath(kDesktopKey).c_str(), kValueName, strValue) ? 0 : 1;
 }
 
 int CSaverSetting::Remove() const
@@ -100,18 +66,15 @@ int CSaverSetting::Remove() const
         return !strProfile.empty() && WritePrivateProfileStringA("boot", kValueName, nullptr, strProfile.c_str()) ? 0
                                                                                                                   : 1;
     }
-    const CRegistryKey key = OpenKey(Root(), KeyPath(kDesktopKey), KEY_SET_VALUE);
-    if (!key)
-        return 1;
-    const LONG nResult = RegDeleteValueA(key.Get(), kValueName);
-    return nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND ? 0 : 1;
+    const CRegistryKey key = OpenRegistryKey(Root(), KeyPath(kDesktopKey).c_str(), KEY_SET_VALUE);
+    return DeleteRegistryValue(key, kValueName) ? 0 : 1;
 }
 
 int CSaverSetting::Activate() const
 {
     if (m_store == RegistrationStore::SystemIni)
         return 0;
-    if (WriteString(OpenKey(Root(), KeyPath(kDesktopKey), KEY_SET_VALUE), "ScreenSaveActive", "1") != 0)
+    if (!WriteRegistryString(Root(), KeyPath(kDesktopKey).c_str(), "ScreenSaveActive", "1"))
         return 1;
     // The value is written already and in the right hive: the session only needs to hear of
     // it (saving through the call would write our own account's hive).
@@ -150,33 +113,31 @@ int CSaverSetting::Restore(const std::vector<std::string>& ours) const
 
 bool CSaverSetting::HasRecord() const
 {
-    return static_cast<bool>(OpenKey(Root(), KeyPath(kRecordKey), KEY_QUERY_VALUE));
+    return static_cast<bool>(OpenRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_QUERY_VALUE));
 }
 
 std::optional<SaverValue> CSaverSetting::ReadRecord() const
 {
-    const CRegistryKey key = OpenKey(Root(), KeyPath(kRecordKey), KEY_QUERY_VALUE);
+    const CRegistryKey key = OpenRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_QUERY_VALUE);
     if (!key)
         return std::nullopt;
-    return ReadString(key, kValueName);
+    return ReadRegistryString(key, kValueName);
 }
 
 int CSaverSetting::WriteRecord(const SaverValue& value) const
 {
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(Root(), KeyPath(kRecordKey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr) !=
-        ERROR_SUCCESS)
+    const CRegistryKey key = CreateRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_SET_VALUE);
+    if (!key)
         return 1;
-    const CRegistryKey key(hKey);
     if (value)
-        return WriteString(key, kValueName, *value);
-    RegDeleteValueA(key.Get(), kValueName);
+        return WriteRegistryString(key, kValueName, *value) ? 0 : 1;
+    DeleteRegistryValue(key, kValueName);
     return 0;
 }
 
 void CSaverSetting::RemoveRecord() const
 {
-    RegDeleteKeyA(Root(), KeyPath(kRecordKey).c_str());
+    DeleteRegistryKey(Root(), KeyPath(kRecordKey).c_str());
     // Only when nothing else of ours is left in it.
-    RegDeleteKeyA(Root(), KeyPath(kOurKey).c_str());
+    DeleteRegistryKey(Root(), KeyPath(kOurKey).c_str());
 }
