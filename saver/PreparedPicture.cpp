@@ -1,7 +1,6 @@
 #include "PreparedPicture.h"
 
 #include "SaverResource.h"
-
 #include "ScopedSelect.h"
 
 #include <algorithm>
