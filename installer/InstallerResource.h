@@ -10,12 +10,12 @@
 #define IDS_ABOUTBOX 101
 #define IDD_INSTALLER 102
 #define IDD_PROGRESS 103
-#define IDS_SWITCHES 110             // the switches a command line may give
-#define IDS_UNINSTALL_CONFIRM 111    // behind the product's name
+#define IDS_SWITCHES 110           // the switches a command line may give
+#define IDS_UNINSTALL_CONFIRM 111  // behind the product's name
 #define IDS_UNINSTALL_DONE 112
 #define IDS_UNINSTALL_AT_RESTART 113
 #define IDS_UNINSTALL_FAILED 114
-#define IDS_NOTHING_INSTALLED 115    // behind the product's name
+#define IDS_NOTHING_INSTALLED 115  // behind the product's name
 #define IDI_PRODUCT 128
 #define IDB_PICTURE 129
 

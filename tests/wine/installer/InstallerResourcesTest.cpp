@@ -45,10 +45,11 @@ TEST(InstallerResources, TextsArriveIntactFromTheShiftJisSource)
               L"\u30a2\u30f3\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u306b\u5931\u6557\u3057\u307e\u3057\u305f\u3002");
     EXPECT_EQ(LoadResourceString(IDS_NOTHING_INSTALLED),
               L"\u306f\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb\u3055\u308c\u3066\u3044\u307e\u305b\u3093\u3002");
-    EXPECT_NE(LoadResourceString(IDS_SWITCHES).find(
-                  L"\n/uninstall "
+    EXPECT_NE(
+        LoadResourceString(IDS_SWITCHES)
+            .find(L"\n/uninstall "
                   L"/S\t\u753b\u9762\u3092\u51fa\u3055\u305a\u306b\u30a2\u30f3\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb"),
-              std::wstring::npos);
+        std::wstring::npos);
 }
 
 TEST(InstallerResources, TemplatesPicturesAndManifestArePresent)
