@@ -1,10 +1,16 @@
 # Shared by the per-architecture toolchain files, which set MINGW_TRIPLE, CMAKE_SYSTEM_PROCESSOR
-# and ORVANTA_WINE_ARCH first. The -posix compilers are required: the win32-thread variant has
-# no std::thread/std::mutex, which GoogleTest needs.
+# and ORVANTA_WINE_ARCH first. ORVANTA_THREAD_MODEL picks the compilers: posix (the default) for
+# the tests, since GoogleTest needs std::mutex; win32 for the shipped programs, whose C++ runtime
+# then links no winpthreads and imports nothing the oldest supported Windows lacks.
 set(CMAKE_SYSTEM_NAME Windows)
 
-find_program(MINGW_CXX ${MINGW_TRIPLE}-g++-posix)
-find_program(MINGW_CC ${MINGW_TRIPLE}-gcc-posix)
+if(NOT ORVANTA_THREAD_MODEL)
+  set(ORVANTA_THREAD_MODEL posix)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ORVANTA_THREAD_MODEL)
+
+find_program(MINGW_CXX ${MINGW_TRIPLE}-g++-${ORVANTA_THREAD_MODEL})
+find_program(MINGW_CC ${MINGW_TRIPLE}-gcc-${ORVANTA_THREAD_MODEL})
 find_program(MINGW_RC ${MINGW_TRIPLE}-windres)
 foreach(tool MINGW_CXX MINGW_CC MINGW_RC)
   if(NOT ${tool})

@@ -1,4 +1,4 @@
-# Cross build for 32-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-i686-posix,
+# Cross build for 32-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-i686-posix and -win32,
 # binutils-mingw-w64-i686, libz-mingw-w64-dev). Tests run in a 32-bit Wine prefix, as on a
 # 32-bit Windows.
 set(CMAKE_SYSTEM_PROCESSOR x86)

@@ -2,6 +2,7 @@
 
 #include "DisplayText.h"
 #include "FrameworkResource.h"
+#include "SystemLibrary.h"
 
 #include <commctrl.h>
 
@@ -75,6 +76,13 @@ void CWinApp::OnWindowDestroyed(const CWnd* pWnd)
 
 BOOL CWinApp::Enable3dControls()
 {
+    // InitCommonControlsEx came with comctl32 4.70; before it every class is registered at once.
+    using PFNINITCOMMONCONTROLSEX = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto pfnInitEx = GetLinkedProc<PFNINITCOMMONCONTROLSEX>("comctl32.dll", "InitCommonControlsEx");
+    if (!pfnInitEx) {
+        InitCommonControls();
+        return TRUE;
+    }
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&init);
+    return pfnInitEx(&init);
 }

@@ -1,9 +1,8 @@
 #include "Wnd.h"
 
 #include "ExceptionReport.h"
+#include "Monitors.h"
 #include "WinApp.h"
-
-#include <commctrl.h>
 
 #include <cwchar>
 
@@ -42,14 +41,13 @@ void CWnd::Subclass(HWND hWnd)
     m_hWnd = hWnd;
     m_bDestroyed = false;
     // Without the subclass no message reaches the object: it stays a view of the window.
-    m_bSubclassed = SetWindowSubclass(hWnd, &CWnd::SubclassProcStatic, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-    m_bBound = m_bSubclassed;
+    m_bBound = m_subclass.Install(hWnd, &CWnd::SubclassProcStatic, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void CWnd::Unbind()
 {
-    if (m_bSubclassed)
-        RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProcStatic, 0);
+    if (m_subclass.IsInstalled())
+        m_subclass.Remove();
     else if (m_bBound)
         SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_bBound = false;
@@ -112,8 +110,8 @@ LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::Default()
 {
     const MSG& msg = m_msgCurrent;
-    return m_bSubclassed ? DefSubclassProc(m_hWnd, msg.message, msg.wParam, msg.lParam)
-                         : DefWindowProcW(m_hWnd, msg.message, msg.wParam, msg.lParam);
+    return m_subclass.IsInstalled() ? m_subclass.Default(msg.message, msg.wParam, msg.lParam)
+                                    : DefWindowProcW(m_hWnd, msg.message, msg.wParam, msg.lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -176,10 +174,7 @@ void CWnd::CenterWindow()
 {
     RECT rcWindow;
     GetWindowRect(m_hWnd, &rcWindow);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT rcArea = monitor.rcWork;
+    const RECT rcArea = MonitorWorkArea(m_hWnd);
 
     RECT rcCentre = rcArea;
     const HWND hOwner = GetWindow(m_hWnd, GW_OWNER);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "Menu.h"
+#include "WindowSubclass.h"
 
 #include <windows.h>
 
 #include <string>
 
 // A window object bound to its window. Windows of our own classes find their object through
-// GWLP_USERDATA in WindowProcStatic; an existing window (a dialog) is bound through a comctl32
+// GWLP_USERDATA in WindowProcStatic; an existing window (a dialog) is bound through a
 // subclass. Either way every message passes through Dispatch to WindowProc, whose switch hands
 // it to a named virtual handler; a derived class overrides the handler, or WindowProc itself
 // for a message the switch does not know. A CWnd made from a bare handle (GetDlgItem, a window
@@ -85,8 +86,8 @@ protected:
     // the creation parameter (CreateWindowExW's lpParam).
     static LRESULT CALLBACK WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
-    // Binds this object to an existing window through a comctl32 subclass (dialogs); the
-    // subclass goes again at WM_NCDESTROY.
+    // Binds this object to an existing window through a subclass (dialogs); the subclass goes
+    // again at WM_NCDESTROY.
     void Subclass(HWND hWnd);
 
 private:
@@ -102,7 +103,7 @@ private:
     LRESULT Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam);
 
     bool m_bBound = false;
-    bool m_bSubclassed = false;
+    CWindowSubclass m_subclass;
     // Set at WM_NCDESTROY; the release then waits for the outermost Dispatch of this object.
     bool m_bDestroyed = false;
     int m_nDispatchDepth = 0;

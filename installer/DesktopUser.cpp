@@ -1,8 +1,10 @@
 #include "DesktopUser.h"
 
+#include "ComApartment.h"
 #include "ComPtr.h"
 #include "DisplayText.h"
 #include "ScopedHandle.h"
+#include "SystemLibrary.h"
 
 #include <exdisp.h>
 #include <sddl.h>
@@ -19,7 +21,7 @@ namespace {
 class CComScope
 {
 public:
-    CComScope() : m_bStarted(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    CComScope() : m_bStarted(SUCCEEDED(EnterComApartment())) {}
     ~CComScope()
     {
         if (m_bStarted)
@@ -100,8 +102,12 @@ std::string ProcessUserSid(HANDLE hProcess)
     std::vector<BYTE> buffer(nSize);
     if (!GetTokenInformation(token.Get(), TokenUser, buffer.data(), nSize, &nSize))
         return std::string();
+    // Without the conversion (before Windows 2000) no other account can own the desktop either:
+    // no SID, and the installer registers for its own account.
+    using PFNCONVERTSIDTOSTRINGSIDA = BOOL(WINAPI*)(PSID, LPSTR*);
+    const auto pfnConvert = GetLinkedProc<PFNCONVERTSIDTOSTRINGSIDA>("advapi32.dll", "ConvertSidToStringSidA");
     char* pszSid = nullptr;
-    if (!ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &pszSid))
+    if (!pfnConvert || !pfnConvert(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &pszSid))
         return std::string();
     const std::string strSid = pszSid;
     LocalFree(pszSid);
@@ -110,7 +116,9 @@ std::string ProcessUserSid(HANDLE hProcess)
 
 std::string ShellUserSid()
 {
-    const HWND hShell = GetShellWindow();
+    using PFNGETSHELLWINDOW = HWND(WINAPI*)();
+    const auto pfnGetShellWindow = GetLinkedProc<PFNGETSHELLWINDOW>("user32.dll", "GetShellWindow");
+    const HWND hShell = pfnGetShellWindow ? pfnGetShellWindow() : nullptr;
     DWORD nProcessId = 0;
     if (!hShell || !GetWindowThreadProcessId(hShell, &nProcessId) || nProcessId == 0)
         return std::string();

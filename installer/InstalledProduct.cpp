@@ -3,6 +3,7 @@
 #include "DisplayText.h"
 #include "Registry.h"
 #include "ShiftJisPath.h"
+#include "SystemLibrary.h"
 #include "UninstallEntry.h"
 
 #include <shlobj.h>
@@ -30,8 +31,11 @@ int WriteValue(const CRegistryKey& key, const UninstallValue& value)
 
 std::string LongPathOf(const std::string& strPath)
 {
+    // Before Windows 2000 there is no long form to ask for: the path is compared as it is.
+    using PFNGETLONGPATHNAMEA = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
+    const auto pfnGetLongPathName = GetKernel32Proc<PFNGETLONGPATHNAMEA>("GetLongPathNameA");
     char szLong[MAX_PATH];
-    const DWORD nLength = GetLongPathNameA(strPath.c_str(), szLong, MAX_PATH);
+    const DWORD nLength = pfnGetLongPathName ? pfnGetLongPathName(strPath.c_str(), szLong, MAX_PATH) : 0;
     return nLength == 0 || nLength >= MAX_PATH ? strPath : std::string(szLong, nLength);
 }
 
@@ -44,6 +48,23 @@ int CopyInUninstaller(const std::string& strUninstaller)
         return 0;
     CreateDirectoryA(DirectoryOf(strUninstaller).c_str(), nullptr);
     return CopyFileA(strSelf.c_str(), strUninstaller.c_str(), FALSE) ? 0 : 1;
+}
+
+// SHGetFolderPathA came with shell32 5.0 (Windows 2000, ME); every version keeps the folder in
+// the registry too.
+std::string ProgramFilesFolder()
+{
+    using PFNSHGETFOLDERPATHA = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
+    const CLibrary shell32 = LoadSystemLibrary("SHELL32.DLL");
+    const auto pfnGetFolderPath = GetLibraryProc<PFNSHGETFOLDERPATHA>(shell32, "SHGetFolderPathA");
+    char szProgramFiles[MAX_PATH];
+    if (pfnGetFolderPath)
+        return SUCCEEDED(pfnGetFolderPath(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, szProgramFiles))
+                   ? szProgramFiles
+                   : std::string();
+    const CRegistryKey key =
+        OpenRegistryKey(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", KEY_QUERY_VALUE);
+    return ReadRegistryString(key, "ProgramFilesDir").value_or(std::string());
 }
 
 }  // namespace
@@ -63,10 +84,9 @@ bool IsThisProgram(const std::string& strPath)
 
 std::string CInstalledProduct::Folder()
 {
-    char szProgramFiles[MAX_PATH];
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, szProgramFiles)))
+    const std::string strProgramFiles = ProgramFilesFolder();
+    if (strProgramFiles.empty())
         return std::string();
-    const std::string strProgramFiles = szProgramFiles;
     return strProgramFiles + (EndsWithBackslash(strProgramFiles) ? "" : "\\") + kProductKey + "\\";
 }
 

@@ -1,5 +1,7 @@
 #include "PictureWorker.h"
 
+#include "ComApartment.h"
+
 #include <objbase.h>
 
 namespace {
@@ -19,7 +21,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
 {
     PictureJob* pJob = static_cast<PictureJob*>(pParam);
     // The decoder is a COM object; this thread's apartment is its own.
-    const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT hr = EnterComApartment();
     // No exception may leave the thread; without memory the picture is black for its turn.
     try {
         pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);

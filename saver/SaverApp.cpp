@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Dpi.h"
+#include "Monitors.h"
 #include "PasswordChange.h"
 #include "SaverDlg.h"
 #include "SlideShowWnd.h"
@@ -63,9 +64,7 @@ BOOL CSaverApp::DoSaver(HWND hParent)
     CSlideShowWnd* pWnd = new CSlideShowWnd;
     m_pMainWnd = pWnd;
     // Full screen is every monitor: the virtual screen, whose origin may be negative.
-    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    RECT rect = {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT rect = VirtualScreenRect();
     // A number that names no window fails the creation below, and the program ends at once.
     if (hParent) {
         // In the parent's DPI awareness, so that a host of another awareness keeps its preview.

@@ -1,11 +1,17 @@
 #include "SaverWnd.h"
 
 #include "CloseRule.h"
-
-// In user32 and its import library, but declared in no header of the toolchain.
-extern "C" BOOL WINAPI WINNLSEnableIME(HWND hWnd, BOOL bEnable);
+#include "SystemLibrary.h"
 
 namespace {
+
+// Keeps the input method from opening over the show; not every system's user32 exports it.
+void DisableInputMethod(HWND hWnd)
+{
+    using PFNWINNLSENABLEIME = BOOL(WINAPI*)(HWND, BOOL);
+    if (const auto pfnEnable = GetLinkedProc<PFNWINNLSENABLEIME>("user32.dll", "WINNLSEnableIME"))
+        pfnEnable(hWnd, FALSE);
+}
 
 SaverPoint ToSaverPoint(POINT pt)
 {
@@ -60,7 +66,7 @@ int CSaverWnd::OnCreate(LPCREATESTRUCTW)
     if (!m_bPreview && ::GetParent(m_hWnd) != nullptr)
         m_bPreview = TRUE;
     if (!m_bPreview)
-        WINNLSEnableIME(m_hWnd, FALSE);
+        DisableInputMethod(m_hWnd);
     if (QueryUsePassword() != 0)
         SetScreenSaverRunning(TRUE);
     m_ptCursor = CursorNow();

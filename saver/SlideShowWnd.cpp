@@ -1,5 +1,6 @@
 #include "SlideShowWnd.h"
 
+#include "Monitors.h"
 #include "PaintDC.h"
 #include "ScopedSelect.h"
 
@@ -14,13 +15,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 bool IsDissolve(const ShowState& frame)
 {
     return frame.m_nPhase != PHASE_SLIDE_IN && frame.m_nPhase != PHASE_HOLD;
-}
-
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT pRect, LPARAM lParam)
-{
-    reinterpret_cast<std::vector<ShowArea>*>(lParam)->push_back(
-        ShowArea{pRect->left, pRect->top, pRect->right - pRect->left, pRect->bottom - pRect->top});
-    return TRUE;
 }
 
 }  // namespace
@@ -95,10 +89,11 @@ void CSlideShowWnd::OnPictureReady(LPARAM lParam)
 
 void CSlideShowWnd::OnDisplayChange()
 {
-    if (!m_bPreview)
-        ::SetWindowPos(m_hWnd, nullptr, ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                       ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN),
+    if (!m_bPreview) {
+        const RECT rc = VirtualScreenRect();
+        ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // Monitors may have moved within a virtual screen of the same size, which sends no WM_SIZE.
     LayOut();
 }
@@ -106,8 +101,10 @@ void CSlideShowWnd::OnDisplayChange()
 std::vector<ShowArea> CSlideShowWnd::FindMonitors()
 {
     std::vector<ShowArea> monitors;
-    if (!m_bPreview)
-        ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (m_bPreview)
+        return monitors;
+    for (const RECT& rc : EnumMonitorRects())
+        monitors.push_back(ShowArea{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top});
     return monitors;
 }
 

@@ -1,0 +1,17 @@
+# The shipped programs come from a tree of their own built with the win32 thread-model
+# compilers (the tests' tree uses the posix ones, which GoogleTest needs): each library is
+# compiled with the thread model of the program that links it. Target `programs` builds them
+# into this tree's bin directory, where the tests find them.
+include(ExternalProject)
+ExternalProject_Add(programs
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}
+  BINARY_DIR ${CMAKE_BINARY_DIR}/programs
+  CMAKE_GENERATOR ${CMAKE_GENERATOR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
+    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    -DORVANTA_THREAD_MODEL=win32
+    -DORVANTA_BIN_DIR=${ORVANTA_BIN_DIR}
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  BUILD_BYPRODUCTS ${ORVANTA_BIN_DIR}/installer.exe ${ORVANTA_BIN_DIR}/Orvanta.scr)
