@@ -9,8 +9,10 @@ endforeach()
 
 # The PE link time stamp is the commit's time (ld honours SOURCE_DATE_EPOCH). It is part of the
 # link command, so a new commit relinks; a tree without git and without the variable links with
-# no time stamp at all rather than the current time.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
+# no time stamp at all rather than the current time. A tree configured by another passes it on
+# as -DORVANTA_SOURCE_DATE_EPOCH.
+if(ORVANTA_SOURCE_DATE_EPOCH)
+elseif(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ORVANTA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 else()
   execute_process(COMMAND git -C "${ORVANTA_SOURCE_ROOT}" log -1 --format=%ct
