@@ -36,3 +36,5 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # matches the programs'.
 set(CMAKE_CROSSCOMPILING_EMULATOR env ORVANTA_WINEARCH=${ORVANTA_WINE_ARCH}
     ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+
+include(${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)
