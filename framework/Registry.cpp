@@ -31,7 +31,7 @@ bool ReadRegistryValue(HKEY hRoot, const char* pszKey, const char* pszName, void
            ::RegQueryValueExA(key.Get(), pszName, nullptr, nullptr, static_cast<BYTE*>(pData), &nSize) == ERROR_SUCCESS;
 }
 
-std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName)
+std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName, DWORD* pType)
 {
     DWORD nType = 0, nSize = 0;
     if (!key || ::RegQueryValueExA(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
@@ -45,17 +45,20 @@ std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const cha
     // The stored size counts the terminating zero, when the writer stored one.
     while (!strValue.empty() && strValue.back() == '\0')
         strValue.pop_back();
+    if (pType)
+        *pType = nType;
     return strValue;
 }
 
-bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue)
+bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue,
+                         DWORD nType)
 {
-    return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue);
+    return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue, nType);
 }
 
-bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue)
+bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue, DWORD nType)
 {
-    return key && ::RegSetValueExA(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+    return key && ::RegSetValueExA(key.Get(), pszName, 0, nType, reinterpret_cast<const BYTE*>(strValue.c_str()),
                                    static_cast<DWORD>(strValue.size() + 1)) == ERROR_SUCCESS;
 }
 

@@ -44,27 +44,67 @@ TEST(SamePath, FoldsAsciiCaseOnlyOutsideDoubleByteCharacters)
     EXPECT_TRUE(SamePath("C:\\\x83\x41.scr", "C:\\\x83\x41.SCR"));
 }
 
-TEST(UninstallRecord, FirstInstallRecordsTheValueReinstallsKeepIt)
+TEST(UninstallRecord, OurSaverIsNamedInEitherFormAndAnyAsciiCase)
+{
+    const struct
+    {
+        SaverValue value;
+        bool bOurs;
+    } rows[] = {
+        {SaverValue(kOurs[0]), true},
+        {SaverValue("c:\\windows\\SYSTEM32\\orvant~1.scr"), true},
+        {SaverValue("C:\\x\\other.scr"), false},
+        {SaverValue(""), false},
+        {SaverValue(), false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(NamesOurSaver(row.value, kOurs), row.bOurs) << row.value.value_or("(none)");
+    EXPECT_FALSE(NamesOurSaver(SaverValue(kOurs[0]), {""}));
+}
+
+TEST(UninstallRecord, TheUsersLatestSaverIsRecordedOursKeepsTheRecord)
 {
     using Recorded = std::optional<SaverValue>;
-    EXPECT_EQ(ValueToRecord(false, SaverValue("C:\\x\\other.scr"), kOurs), Recorded(SaverValue("C:\\x\\other.scr")));
-    EXPECT_EQ(ValueToRecord(false, SaverValue(), kOurs), Recorded(SaverValue()));
-    EXPECT_EQ(ValueToRecord(false, SaverValue(""), kOurs), Recorded(SaverValue("")));
-    // Our own saver is never what was there before.
-    EXPECT_EQ(ValueToRecord(false, SaverValue("c:\\windows\\SYSTEM32\\orvant~1.scr"), kOurs), Recorded(SaverValue()));
-    EXPECT_EQ(ValueToRecord(true, SaverValue("C:\\x\\other.scr"), kOurs), Recorded());
+    const SaverValue other("C:\\x\\other.scr");
+    const struct
+    {
+        bool bRecorded;
+        SaverValue current;
+        bool bOurs;
+        Recorded expected;
+    } rows[] = {
+        {false, other, false, Recorded(other)},
+        {false, SaverValue(), false, Recorded(SaverValue())},
+        {false, SaverValue(""), false, Recorded(SaverValue(""))},
+        // Chosen since the first install: it replaces the record.
+        {true, other, false, Recorded(other)},
+        {true, SaverValue(), false, Recorded(SaverValue())},
+        // Our own saver is never what was there before.
+        {false, SaverValue(kOurs[1]), true, Recorded(SaverValue())},
+        {true, SaverValue(kOurs[1]), true, Recorded()},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ValueToRecord(row.bRecorded, row.current, row.bOurs), row.expected)
+            << row.bRecorded << " " << row.current.value_or("(none)") << " " << row.bOurs;
 }
 
 TEST(UninstallRecord, RestoreOnlyWhileTheValueStillNamesOurSaver)
 {
-    const std::optional<SaverValue> recorded = SaverValue("C:\\x\\other.scr");
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[1]), recorded, kOurs), RestoreStep::Put);
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), SaverValue(), kOurs), RestoreStep::Remove);
-    // Nothing recorded (an install of old): ours goes, nothing is invented.
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), std::nullopt, kOurs), RestoreStep::Remove);
-    EXPECT_EQ(ChooseRestore(SaverValue("C:\\x\\third.scr"), recorded, kOurs), RestoreStep::Leave);
-    EXPECT_EQ(ChooseRestore(SaverValue(), recorded, kOurs), RestoreStep::Leave);
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), recorded, {}), RestoreStep::Leave);
+    const struct
+    {
+        bool bOurs;
+        std::optional<SaverValue> recorded;
+        RestoreStep expected;
+    } rows[] = {
+        {true, SaverValue("C:\\x\\other.scr"), RestoreStep::Put},
+        {true, SaverValue(), RestoreStep::Remove},
+        // Nothing recorded (an install of old): ours goes, nothing is invented.
+        {true, std::nullopt, RestoreStep::Remove},
+        {false, SaverValue("C:\\x\\other.scr"), RestoreStep::Leave},
+        {false, std::nullopt, RestoreStep::Leave},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChooseRestore(row.bOurs, row.recorded), row.expected) << row.bOurs;
 }
 
 TEST(UninstallEntry, ValuesNameTheUninstallerAndRoundTheSizeUp)
