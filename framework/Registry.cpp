@@ -68,6 +68,27 @@ bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const 
                                    static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName)
+{
+    DWORD nType = 0, nSize = 0;
+    if (!key || ::RegQueryValueExW(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
+        nType != REG_MULTI_SZ)
+        return std::nullopt;
+    std::wstring strData(nSize / sizeof(wchar_t) + 1, L'\0');
+    nSize = static_cast<DWORD>(strData.size() * sizeof(wchar_t));
+    if (::RegQueryValueExW(key.Get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&strData[0]), &nSize) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    strData.resize(nSize / sizeof(wchar_t));
+    return strData;
+}
+
+bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strData)
+{
+    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(strData.c_str()),
+                                   static_cast<DWORD>(strData.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue)
 {
     return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nValue),
@@ -77,6 +98,11 @@ bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD 
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName)
 {
     return key && IsGone(::RegDeleteValueA(key.Get(), pszName));
+}
+
+bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName)
+{
+    return key && IsGone(::RegDeleteValueW(key.Get(), pszName));
 }
 
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey)

@@ -34,8 +34,14 @@ bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, co
 bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue,
                          DWORD nType = REG_SZ);
 bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strValue);
+// A REG_MULTI_SZ value's data whole, every NUL kept (empty strings inside are data, as in
+// the platform's list of restart work); nothing when the key is empty or the value is missing
+// or of another type. The write stores strData as it is.
+std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName);
+bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strData);
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue);
 
 // True when the value or the key is gone, now or already; a key with subkeys stays.
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName);
+bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName);
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey);

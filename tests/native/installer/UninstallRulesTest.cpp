@@ -1,6 +1,7 @@
 // Whose hive an install writes, what it records of the saver it replaces, what an uninstall
-// puts back, and the values of the uninstall entry.
+// puts back, the values of the uninstall entry, and which restart work an install takes back.
 #include "InstallerSwitches.h"
+#include "PendingRemovals.h"
 #include "RegistrationTarget.h"
 #include "ShiftJisPath.h"
 #include "UninstallEntry.h"
@@ -143,4 +144,31 @@ TEST(UninstallEntry, ValuesNameTheUninstallerAndRoundTheSizeUp)
     const std::vector<UninstallValue> bare = UninstallEntryValues(facts);
     EXPECT_EQ(bare.size(), 9u) << "no icon without a saver";
     EXPECT_EQ(bare[0].m_strText, "Orvanta");
+}
+
+TEST(PendingRemovals, AnInstallTakesBackOnlyTheDeletionsOfItsOwnNames)
+{
+    using namespace std::string_literals;
+    const std::vector<std::wstring> ours = {L"C:\\windows\\system32\\Orvanta.scr", L"C:\\Program Files\\Orvanta\\"};
+    const std::wstring saver = L"\\??\\C:\\WINDOWS\\system32\\orvanta.SCR\0\0"s;
+    const std::wstring folder = L"\\??\\C:\\Program Files\\Orvanta\0\0"s;
+    const std::wstring other = L"\\??\\C:\\x\\old.dll\0\0"s;
+    const std::wstring renameOfOurs = L"\\??\\C:\\x\\new.scr\0\\??\\C:\\windows\\system32\\Orvanta.scr\0"s;
+    const std::wstring end = L"\0"s;
+    const struct
+    {
+        std::wstring operations;
+        std::wstring expected;
+    } rows[] = {
+        {saver + end, L""},
+        {saver + other + folder + end, other + end},
+        {other + end, other + end},
+        // Another program's rename that ends on one of our names is not a deletion.
+        {renameOfOurs + saver + end, renameOfOurs + end},
+        {L"", L""},
+        // A list cut short keeps what it has.
+        {other + L"\\??\\C:\\x\\cut", other + L"\\??\\C:\\x\\cut\0\0\0"s},
+    };
+    for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i)
+        EXPECT_TRUE(WithoutDeletionsOf(rows[i].operations, ours) == rows[i].expected) << "row " << i;
 }
