@@ -1,6 +1,7 @@
 #include "UninstallerCleanup.h"
 
 #include "FileRemoval.h"
+#include "HandleInheritList.h"
 #include "InstalledProduct.h"
 #include "InstallerLock.h"
 #include "ScopedHandle.h"
@@ -94,11 +95,21 @@ bool CUninstallerCleanup::StartCopy()
                              std::to_string(static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hSelf)));
     // Started in the temporary folder, so that the copy holds nothing in ours.
     const std::string strTempDir = DirectoryOf(strCopy);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
+    // Only its two handles: a caller's pipe must close when the uninstaller ends, not the copy.
+    const CHandleInheritList handles({hCopy, hSelf});
+    STARTUPINFOEXA startup{};
+    startup.StartupInfo.cb = handles.Get() ? sizeof(STARTUPINFOEXA) : sizeof(STARTUPINFOA);
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.lpAttributeList = handles.Get();
+    const DWORD nFlags = handles.Get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(strCopy.c_str(), &strCommand[0], nullptr, nullptr, TRUE, 0, nullptr, strTempDir.c_str(),
-                        &startup, &process))
+    const auto start = [&](DWORD nMoreFlags) {
+        return CreateProcessA(strCopy.c_str(), &strCommand[0], nullptr, nullptr, TRUE, nFlags | nMoreFlags, nullptr,
+                              strTempDir.c_str(), &startup.StartupInfo, &process) != FALSE;
+    };
+    // Outside the caller's job where it allows that, so that a tool waiting for its job's end
+    // does not wait for the copy.
+    if (!start(CREATE_BREAKAWAY_FROM_JOB) && !start(0))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

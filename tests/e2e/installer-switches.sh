@@ -38,6 +38,8 @@ cleanup_copy() {
   [ -z "$path" ] || echo "$WINEPREFIX/drive_c/${path//\\\\//}"
 }
 copy_gone() { [ -n "$COPY" ] && [ ! -e "$COPY" ]; }
+# Wine names a process after its command line: the cleanup copy's holds "/cleanup N".
+copy_running() { pgrep -f ' /cleanup ' >/dev/null; }
 folder_gone() { [ ! -e "$FOLDER" ]; }
 
 # traced ARGS...: runs the installer with window and process traces in $TRACE; returns its
@@ -206,6 +208,17 @@ restart)
   e2e_check "its uninstaller is there" cmp -s "$ORVANTA_BIN/installer.exe" "$FOLDER/uninstall.exe"
   e2e_check "the user's file is there" [ -f "$FOLDER/notes.txt" ]
   ;;
+pipe)
+  # A deployment tool reads the uninstaller's output through a pipe: it must close as the
+  # uninstaller ends, while the cleanup copy still waits for the uninstaller's file.
+  silent_install
+  e2e_require "the uninstaller's file is held" hold_file 'C:\Program Files\Orvanta\uninstall.exe'
+  ( wine "$FOLDER/uninstall.exe" /uninstall /S | cat >/dev/null; touch "$WINE_RUN_DIR/eof" ) &
+  e2e_check "the caller's pipe closes" wait_until 30 [ -e "$WINE_RUN_DIR/eof" ]
+  e2e_check "while the copy still waits" copy_running
+  e2e_check "the file is let go" release_file
+  e2e_check "then the copy removes the uninstaller" wait_until 30 folder_gone
+  ;;
 second-run)
   wine "$ORVANTA_BIN/installer.exe" &
   pid=$!
@@ -222,7 +235,7 @@ second-run)
   e2e_check "the first run exits 2" exits_with 2 $pid
   ;;
 *)
-  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|second-run" >&2
+  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run" >&2
   exit 2
   ;;
 esac
