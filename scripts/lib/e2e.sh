@@ -144,8 +144,9 @@ stays_for() {
 
 process_alive() { kill -0 "$1" 2>/dev/null; }
 
-# exit_code PROGRAM [ARGS...]: runs a Windows program to its end and prints its whole exit
-# code (a Unix status keeps only the low byte).
+# exit_code ARGS...: runs the Windows command line of ARGS joined by spaces as they are (quote
+# what needs quotes) to its end and prints the program's whole exit code (a Unix status keeps
+# only the low byte).
 exit_code() {
   wine "$E2E_TOOLS/exit-code.exe" "$@" 2>/dev/null | tr -d '\r'
 }

@@ -198,7 +198,7 @@ restart)
   echo mine >"$FOLDER/notes.txt"
   e2e_require "the saver is held as a running one is" hold_file 'C:\windows\system32\Orvanta.scr'
   e2e_check "the uninstall that leaves the saver to the restart exits 3010" \
-    is "$(exit_code 'C:\Program Files\Orvanta\uninstall.exe' /uninstall /S)" 3010
+    is "$(exit_code '"C:\Program Files\Orvanta\uninstall.exe"' /uninstall /S)" 3010
   e2e_check "the saver is let go" release_file
   e2e_check "the uninstaller goes" wait_until 30 [ ! -e "$FOLDER/uninstall.exe" ]
   silent_install
@@ -223,7 +223,7 @@ second-run)
   wine "$ORVANTA_BIN/installer.exe" &
   pid=$!
   e2e_require "a first installer is up" wait_until 30 has_window "$TITLE"
-  e2e_check "a second, silent run exits 5" is "$(exit_code "$(winepath -w "$ORVANTA_BIN/installer.exe")" /S)" 5
+  e2e_check "a second, silent run exits 5" is "$(exit_code "\"$(winepath -w "$ORVANTA_BIN/installer.exe")\"" /S)" 5
   e2e_check "and installs nothing" [ ! -e "$SYSTEM32/Orvanta.scr" ]
   wine "$ORVANTA_BIN/installer.exe" /uninstall &
   second=$!

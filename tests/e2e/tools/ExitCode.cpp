@@ -1,29 +1,22 @@
 // Test helper: runs a command line and prints its program's whole exit code, which a Unix
 // exit status would cut to its low byte (3010, say).
-//   exit-code PROGRAM [ARGS...]
+//   exit-code ARGS...    the command line is ARGS joined by spaces as they are, so the caller
+//                        writes the quotes it wants (as the desktop quotes a saver's path)
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
+#include <string>
 
-int wmain(int, wchar_t**)
+int wmain(int argc, wchar_t** argv)
 {
-    // Our own command line without our program's name, as it was given.
-    const wchar_t* pszCommand = GetCommandLineW();
-    const bool bQuoted = *pszCommand == L'"';
-    for (++pszCommand; *pszCommand && *pszCommand != (bQuoted ? L'"' : L' '); ++pszCommand) {
-    }
-    if (*pszCommand == L'"')
-        ++pszCommand;
-    while (*pszCommand == L' ')
-        ++pszCommand;
-    wchar_t szCommand[4096];
-    wcsncpy(szCommand, pszCommand, 4095);
-    szCommand[4095] = L'\0';
+    std::wstring strCommand;
+    for (int i = 1; i < argc; ++i)
+        strCommand += (i > 1 ? L" " : L"") + std::wstring(argv[i]);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, szCommand, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (strCommand.empty() ||
+        !CreateProcessW(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return 1;
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD nCode = 0;

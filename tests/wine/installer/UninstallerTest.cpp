@@ -54,10 +54,15 @@ std::wstring PendingRenames()
     return strAll;
 }
 
+DWORD WINAPI EndAtOnce(LPVOID)
+{
+    return 0;
+}
+
 // A handle to a thread that has ended, as the cleanup copy gets its uninstaller's.
 unsigned long long EndedHandle()
 {
-    const HANDLE hThread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr);
+    const HANDLE hThread = CreateThread(nullptr, 0, EndAtOnce, nullptr, 0, nullptr);
     WaitForSingleObject(hThread, 20000);
     return reinterpret_cast<UINT_PTR>(hThread);
 }
