@@ -50,8 +50,7 @@ std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const cha
     return strValue;
 }
 
-bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue,
-                         DWORD nType)
+bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue, DWORD nType)
 {
     return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue, nType);
 }

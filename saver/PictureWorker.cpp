@@ -62,7 +62,8 @@ BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>&
     // Ids never repeat within a show, and 0 is none.
     if (++m_nGeneration == 0)
         ++m_nGeneration;
-    auto pJob = std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
+    auto pJob =
+        std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
     m_hThread.Reset(::CreateThread(nullptr, 0, RunJob, pJob.get(), 0, nullptr));
     if (!m_hThread)
         return FALSE;

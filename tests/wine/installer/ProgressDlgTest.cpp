@@ -1,7 +1,7 @@
 // The progress dialog in-process under Wine: it ignores OK and Cancel while the worker runs,
 // then shows the outcome in a message box captioned with the program's name and ends itself;
-// a quit message ends it only once the worker is done; one that cannot be made is a failure. A helper thread plays the user; the
-// test thread runs the modal dialog.
+// a quit message ends it only once the worker is done; one that cannot be made is a failure. A helper thread plays the
+// user; the test thread runs the modal dialog.
 #include "InstallTestSupport.h"
 #include "ProgressDlg.h"
 #include "ZipBuilder.h"
