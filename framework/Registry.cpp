@@ -31,7 +31,7 @@ bool ReadRegistryValue(HKEY hRoot, const char* pszKey, const char* pszName, void
            ::RegQueryValueExA(key.Get(), pszName, nullptr, nullptr, static_cast<BYTE*>(pData), &nSize) == ERROR_SUCCESS;
 }
 
-std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName)
+std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName, DWORD* pType)
 {
     DWORD nType = 0, nSize = 0;
     if (!key || ::RegQueryValueExA(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
@@ -45,17 +45,19 @@ std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const cha
     // The stored size counts the terminating zero, when the writer stored one.
     while (!strValue.empty() && strValue.back() == '\0')
         strValue.pop_back();
+    if (pType)
+        *pType = nType;
     return strValue;
 }
 
-bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue)
+bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue, DWORD nType)
 {
-    return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue);
+    return WriteRegistryString(OpenRegistryKey(hRoot, pszKey, KEY_SET_VALUE), pszName, strValue, nType);
 }
 
-bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue)
+bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue, DWORD nType)
 {
-    return key && ::RegSetValueExA(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+    return key && ::RegSetValueExA(key.Get(), pszName, 0, nType, reinterpret_cast<const BYTE*>(strValue.c_str()),
                                    static_cast<DWORD>(strValue.size() + 1)) == ERROR_SUCCESS;
 }
 
@@ -63,6 +65,27 @@ bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const 
 {
     return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
                                    static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName)
+{
+    DWORD nType = 0, nSize = 0;
+    if (!key || ::RegQueryValueExW(key.Get(), pszName, nullptr, &nType, nullptr, &nSize) != ERROR_SUCCESS ||
+        nType != REG_MULTI_SZ)
+        return std::nullopt;
+    std::wstring strData(nSize / sizeof(wchar_t) + 1, L'\0');
+    nSize = static_cast<DWORD>(strData.size() * sizeof(wchar_t));
+    if (::RegQueryValueExW(key.Get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&strData[0]), &nSize) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    strData.resize(nSize / sizeof(wchar_t));
+    return strData;
+}
+
+bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strData)
+{
+    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(strData.c_str()),
+                                   static_cast<DWORD>(strData.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue)
@@ -74,6 +97,11 @@ bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD 
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName)
 {
     return key && IsGone(::RegDeleteValueA(key.Get(), pszName));
+}
+
+bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName)
+{
+    return key && IsGone(::RegDeleteValueW(key.Get(), pszName));
 }
 
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey)

@@ -20,18 +20,28 @@ CRegistryKey CreateRegistryKey(HKEY hRoot, const char* pszKey, REGSAM nRights);
 bool ReadRegistryValue(HKEY hRoot, const char* pszKey, const char* pszName, void* pData, DWORD& nSize);
 
 // The text of REG_SZ or REG_EXPAND_SZ value pszName, whatever its length, without trailing
-// zeros; nothing when the key is empty, the value is missing or holds another type.
-std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName);
+// zeros; nothing when the key is empty, the value is missing or holds another type. pType,
+// when given, receives which of the two it is.
+std::optional<std::string> ReadRegistryString(const CRegistryKey& key, const char* pszName, DWORD* pType = nullptr);
 
-// Sets value pszName of the existing key hRoot\pszKey to strValue as REG_SZ.
-bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue);
+// Sets value pszName of the existing key hRoot\pszKey to strValue as nType (REG_SZ or
+// REG_EXPAND_SZ).
+bool WriteRegistryString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& strValue,
+                         DWORD nType = REG_SZ);
 
 // Writes on an open key; false when the key is empty or the write failed. The wide forms keep
 // texts readable whatever the system's code page.
-bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue);
+bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std::string& strValue,
+                         DWORD nType = REG_SZ);
 bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strValue);
+// A REG_MULTI_SZ value's data whole, every NUL kept (empty strings inside are data, as in
+// the platform's list of restart work); nothing when the key is empty or the value is missing
+// or of another type. The write stores strData as it is.
+std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName);
+bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strData);
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue);
 
 // True when the value or the key is gone, now or already; a key with subkeys stays.
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName);
+bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName);
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey);

@@ -97,6 +97,10 @@ LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
         lResult = WindowProc(nMsg, wParam, lParam);
     } catch (...) {
         ReportSwallowedException(L"CWnd::WindowProc");
+        // 0 would tell the platform that a half-made window was created (WM_NCCREATE's 0
+        // refuses already).
+        if (nMsg == WM_CREATE)
+            lResult = -1;
     }
     m_msgCurrent = msgOuter;
     if (nMsg == WM_NCDESTROY)

@@ -1,8 +1,19 @@
 #include "FileRemoval.h"
 
+#include "DisplayText.h"
 #include "FsRedirection.h"
+#include "PendingRemovals.h"
+#include "Registry.h"
+#include "TempFile.h"
 
 #include <windows.h>
+
+namespace {
+
+const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const wchar_t kPendingValue[] = L"PendingFileRenameOperations";
+
+}  // namespace
 
 FileRemoval RemoveInstalledFile(const std::string& strPath)
 {
@@ -20,6 +31,35 @@ FileRemoval RemoveInstalledFile(const std::string& strPath)
         return FileRemoval::Missing;
     if (nError != ERROR_SHARING_VIOLATION && nError != ERROR_ACCESS_DENIED)
         return FileRemoval::Failed;
-    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? FileRemoval::AtRestart
-                                                                              : FileRemoval::Failed;
+    return RemoveFileAtRestart(strPath) ? FileRemoval::AtRestart : FileRemoval::Failed;
+}
+
+bool RemoveFileAtRestart(const std::string& strPath)
+{
+    CTempFile aside(strPath);
+    if (!aside.Path().empty() && MoveFileExA(strPath.c_str(), aside.Path().c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        // The file in use lives under that name now; an install's sweep of our temporary
+        // files takes it too once it is let go.
+        const std::string strAside = aside.Path();
+        aside.Forget();
+        return MoveFileExA(strAside.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    }
+    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+int CancelRestartRemovals(const std::vector<std::string>& paths)
+{
+    const CRegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, kSessionManagerKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
+    const std::optional<std::wstring> operations = ReadRegistryMultiString(key, kPendingValue);
+    if (!operations)
+        return 0;
+    std::vector<std::wstring> widePaths;
+    for (const std::string& strPath : paths)
+        widePaths.push_back(WideFromCp932(strPath));
+    const std::wstring strKept = WithoutDeletionsOf(*operations, widePaths);
+    if (strKept == *operations)
+        return 0;
+    const bool bWritten = strKept.empty() ? DeleteRegistryValue(key, kPendingValue)
+                                          : WriteRegistryMultiString(key, kPendingValue, strKept);
+    return bWritten ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 enum class FileRemoval
 {
@@ -12,3 +13,13 @@ enum class FileRemoval
 
 // Removes one installed file. Every removal of an installed file goes through here.
 FileRemoval RemoveInstalledFile(const std::string& strPath);
+
+// Leaves a file in use to the next restart under a temporary name of ours in its folder, so
+// that the restart never removes a file installed again under its name; where it cannot be
+// renamed, under its own name, which the next install takes back. False when the platform
+// keeps no restart work.
+bool RemoveFileAtRestart(const std::string& strPath);
+
+// Takes back every restart deletion of these paths (files or folders that an install uses
+// again): 0, or 1 when the platform's list could not be rewritten.
+int CancelRestartRemovals(const std::vector<std::string>& paths);

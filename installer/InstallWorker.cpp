@@ -21,9 +21,11 @@ int CInstallWorker::Install()
         m_nProgress.store(ProgressPosition(i, files.size()), std::memory_order_relaxed);
     }
     m_nProgress.store(kProgressComplete, std::memory_order_relaxed);
-    int nResult = m_operations.RegisterScreenSaver();
+    // The entry first: a failure there leaves the desktop's setting as it was, and a saver is
+    // never named without a way to uninstall it.
+    int nResult = m_operations.RegisterUninstall();
     if (nResult == 0)
-        nResult = m_operations.RegisterUninstall();
+        nResult = m_operations.RegisterScreenSaver();
     // Until the saver is named, the files it replaced stay beside it, to be put back.
     if (nResult == 0)
         replaced.Keep();

@@ -1,6 +1,8 @@
 #include "InstalledProduct.h"
 
 #include "DisplayText.h"
+#include "FileRemoval.h"
+#include "FsRedirection.h"
 #include "Registry.h"
 #include "ShiftJisPath.h"
 #include "SystemLibrary.h"
@@ -102,13 +104,25 @@ int CInstalledProduct::Register(const CInstallScript& script)
     facts.m_strDisplayName = script.m_strDisplayName;
     facts.m_strFolder = Folder();
     facts.m_strUninstaller = UninstallerPath();
-    if (facts.m_strFolder.empty() || CopyInUninstaller(facts.m_strUninstaller) != 0)
+    if (facts.m_strFolder.empty())
+        return 1;
+    std::vector<std::string> destinations;
+    for (const FileEntry& entry : script.m_files) {
+        destinations.push_back(entry.m_strDestination);
+        CInstallScript::ExpandMacros(destinations.back());
+    }
+    // An uninstall that left these names to the restart must not take the new files with it.
+    std::vector<std::string> ownNames = destinations;
+    ownNames.push_back(facts.m_strFolder);
+    ownNames.push_back(facts.m_strUninstaller);
+    if (CancelRestartRemovals(ownNames) != 0 || CopyInUninstaller(facts.m_strUninstaller) != 0)
         return 1;
     facts.m_nInstalledBytes = FileSize(facts.m_strUninstaller);
-    for (const FileEntry& entry : script.m_files) {
-        std::string strDestination = entry.m_strDestination;
-        CInstallScript::ExpandMacros(strDestination);
-        facts.m_nInstalledBytes += FileSize(strDestination);
+    {
+        // The files lie where their paths lead the desktop: the native system directory.
+        const CFsRedirectionGuard nativeFiles;
+        for (const std::string& strDestination : destinations)
+            facts.m_nInstalledBytes += FileSize(strDestination);
     }
     if (!script.m_strScreenSaver.empty()) {
         facts.m_strSaverPath = script.m_strScreenSaver;

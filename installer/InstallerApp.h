@@ -65,6 +65,7 @@ private:
     InstallerExitCode RunInteractive();
     InstallerExitCode RunSilentInstall();
     InstallerExitCode RefuseCommandLine(bool bSilent);
+    InstallerExitCode RefuseSecondRun(bool bSilent);
 
     InstallerExitCode m_exitCode = InstallerExitCode::Done;
     bool m_bInstallRan = false;

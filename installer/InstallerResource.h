@@ -16,6 +16,7 @@
 #define IDS_UNINSTALL_AT_RESTART 113
 #define IDS_UNINSTALL_FAILED 114
 #define IDS_NOTHING_INSTALLED 115  // behind the product's name
+#define IDS_BUSY 116               // another installer or uninstaller runs
 #define IDI_PRODUCT 128
 #define IDB_PICTURE 129
 

@@ -7,6 +7,7 @@
 #include "InstallWorker.h"
 #include "InstalledProduct.h"
 #include "InstallerDlg.h"
+#include "InstallerLock.h"
 #include "InstallerResource.h"
 #include "MessageBox.h"
 #include "SystemInfo.h"
@@ -15,6 +16,9 @@
 #include "UninstallerCleanup.h"
 
 namespace {
+
+// How long a second run waits for the first to end, as an uninstall's cleanup ends.
+const DWORD kLockTimeout = 5000;
 
 RegistrationStore StoreOfThisPlatform()
 {
@@ -34,6 +38,10 @@ InstallerExitCode CInstallerApp::RunCommandLine(const InstallerSwitches& switche
         return RefuseCommandLine(switches.m_bSilent);
     if (switches.m_bCleanup)
         return static_cast<InstallerExitCode>(CUninstallerCleanup::Run(switches.m_nCleanupHandle));
+    // Two of us at once would remove each other's files and race on the record.
+    const CInstallerLock lock(kLockTimeout);
+    if (!lock.IsHeld())
+        return RefuseSecondRun(switches.m_bSilent);
     if (switches.m_bUninstall)
         return CUninstaller(*this, switches.m_bSilent).Run();
     return switches.m_bSilent ? RunSilentInstall() : RunInteractive();
@@ -55,6 +63,13 @@ InstallerExitCode CInstallerApp::RunSilentInstall()
     InstallThreadProc(&worker);
     NoteInstallResult(worker.m_nResult.load());
     return InstallOutcome(true, m_nLastInstallResult);
+}
+
+InstallerExitCode CInstallerApp::RefuseSecondRun(bool bSilent)
+{
+    if (!bSilent)
+        AfxMessageBox(LoadResourceString(IDS_BUSY), MB_OK | MB_ICONERROR);
+    return InstallerExitCode::Busy;
 }
 
 InstallerExitCode CInstallerApp::RefuseCommandLine(bool bSilent)

@@ -32,6 +32,9 @@ INT_PTR CProgressDlg::DoModal()
     // A quit message ends the modal loop while the worker may still write; the dialog
     // manager has queued it again, so the program ends once the worker has finished.
     m_thread.Join();
+    // A dialog that could not be made never started the worker: no install ran.
+    if (m_worker.m_bRunning.load(std::memory_order_acquire) != 0)
+        m_worker.Finish(1);
     return nResult;
 }
 

@@ -14,7 +14,8 @@ class CProgressDlg : public CDialog
 public:
     explicit CProgressDlg(CInstallOperations& operations, CWnd* pParent = nullptr);
 
-    // Returns only once the worker has ended, however the dialog ended.
+    // Returns only once the worker has ended, however the dialog ended; a dialog that did not
+    // run leaves a failure in m_worker.
     INT_PTR DoModal() override;
 
     CProgressCtrl m_progress;

@@ -37,17 +37,20 @@ std::string CSaverSetting::KeyPath(const char* pszSubKey) const
     return TargetKeyPath(m_target, pszSubKey);
 }
 
-SaverValue CSaverSetting::Read() const
+SaverValue CSaverSetting::Read(DWORD* pType) const
 {
+    if (pType)
+        *pType = REG_SZ;
     if (m_store == RegistrationStore::SystemIni) {
         char szValue[MAX_PATH] = "";
         GetPrivateProfileStringA("boot", kValueName, "", szValue, MAX_PATH, SystemIniPath().c_str());
         return szValue[0] ? SaverValue(szValue) : SaverValue();
     }
-    return ReadRegistryString(OpenRegistryKey(Root(), KeyPath(kDesktopKey).c_str(), KEY_QUERY_VALUE), kValueName);
+    return ReadRegistryString(OpenRegistryKey(Root(), KeyPath(kDesktopKey).c_str(), KEY_QUERY_VALUE), kValueName,
+                              pType);
 }
 
-int CSaverSetting::Write(const std::string& strValue) const
+int CSaverSetting::Write(const std::string& strValue, DWORD nType) const
 {
     if (m_store == RegistrationStore::SystemIni) {
         const std::string strProfile = SystemIniPath();
@@ -56,7 +59,7 @@ int CSaverSetting::Write(const std::string& strValue) const
                    ? 0
                    : 1;
     }
-    return WriteRegistryString(Root(), KeyPath(kDesktopKey).c_str(), kValueName, strValue) ? 0 : 1;
+    return WriteRegistryString(Root(), KeyPath(kDesktopKey).c_str(), kValueName, strValue, nType) ? 0 : 1;
 }
 
 int CSaverSetting::Remove() const
@@ -84,8 +87,10 @@ int CSaverSetting::Activate() const
 
 int CSaverSetting::Register(const std::string& strValue, const std::vector<std::string>& ours) const
 {
-    const std::optional<SaverValue> toRecord = ValueToRecord(HasRecord(), Read(), ours);
-    if (toRecord && WriteRecord(*toRecord) != 0)
+    DWORD nType = REG_SZ;
+    const SaverValue current = Read(&nType);
+    const std::optional<SaverValue> toRecord = ValueToRecord(HasRecord(), current, IsOurs(current, nType, ours));
+    if (toRecord && WriteRecord(*toRecord, nType) != 0)
         return 1;
     if (Write(strValue) != 0)
         return 1;
@@ -94,11 +99,13 @@ int CSaverSetting::Register(const std::string& strValue, const std::vector<std::
 
 int CSaverSetting::Restore(const std::vector<std::string>& ours) const
 {
-    const std::optional<SaverValue> recorded = ReadRecord();
+    DWORD nRecordedType = REG_SZ, nType = REG_SZ;
+    const std::optional<SaverValue> recorded = ReadRecord(nRecordedType);
+    const SaverValue current = Read(&nType);
     int nResult = 0;
-    switch (ChooseRestore(Read(), recorded, ours)) {
+    switch (ChooseRestore(IsOurs(current, nType, ours), recorded)) {
     case RestoreStep::Put:
-        nResult = Write(**recorded);
+        nResult = Write(**recorded, nRecordedType);
         break;
     case RestoreStep::Remove:
         nResult = Remove();
@@ -116,21 +123,30 @@ bool CSaverSetting::HasRecord() const
     return static_cast<bool>(OpenRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_QUERY_VALUE));
 }
 
-std::optional<SaverValue> CSaverSetting::ReadRecord() const
+bool CSaverSetting::IsOurs(const SaverValue& value, DWORD nType, const std::vector<std::string>& ours)
+{
+    if (!value || nType != REG_EXPAND_SZ)
+        return NamesOurSaver(value, ours);
+    char szExpanded[MAX_PATH];
+    const DWORD nLength = ExpandEnvironmentStringsA(value->c_str(), szExpanded, MAX_PATH);
+    return nLength != 0 && nLength <= MAX_PATH && NamesOurSaver(SaverValue(szExpanded), ours);
+}
+
+std::optional<SaverValue> CSaverSetting::ReadRecord(DWORD& nType) const
 {
     const CRegistryKey key = OpenRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_QUERY_VALUE);
     if (!key)
         return std::nullopt;
-    return ReadRegistryString(key, kValueName);
+    return ReadRegistryString(key, kValueName, &nType);
 }
 
-int CSaverSetting::WriteRecord(const SaverValue& value) const
+int CSaverSetting::WriteRecord(const SaverValue& value, DWORD nType) const
 {
     const CRegistryKey key = CreateRegistryKey(Root(), KeyPath(kRecordKey).c_str(), KEY_SET_VALUE);
     if (!key)
         return 1;
     if (value)
-        return WriteRegistryString(key, kValueName, *value) ? 0 : 1;
+        return WriteRegistryString(key, kValueName, *value, nType) ? 0 : 1;
     DeleteRegistryValue(key, kValueName);
     return 0;
 }

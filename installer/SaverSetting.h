@@ -11,18 +11,20 @@
 
 // The desktop's screen saver setting for one user: SCRNSAVE.EXE in system.ini on the 9x
 // family or in the user's Control Panel\Desktop key, ScreenSaveActive beside it, and our
-// record of the value that the first install replaced, in the same user's hive.
+// record of the user's own value that an install replaced, in the same user's hive. Values
+// keep their registry type (REG_SZ or REG_EXPAND_SZ) through the record and back.
 class CSaverSetting
 {
 public:
     CSaverSetting(RegistrationStore store, RegistrationTarget target);
 
-    SaverValue Read() const;
+    // pType, when given, receives the value's registry type (REG_SZ from system.ini).
+    SaverValue Read(DWORD* pType = nullptr) const;
     // 0, or 1 when the value could not be written (the key is opened, never created).
-    int Write(const std::string& strValue) const;
+    int Write(const std::string& strValue, DWORD nType = REG_SZ) const;
     int Remove() const;
 
-    // Records what is there unless a record exists, names strValue and leaves the saver
+    // Records what is there unless it is our saver, names strValue and leaves the saver
     // active: 0, or 1 at the first step that failed. ours are the names of our saver.
     int Register(const std::string& strValue, const std::vector<std::string>& ours) const;
 
@@ -35,8 +37,10 @@ public:
 private:
     // ScreenSaveActive "1", and the session told; nothing on the 9x family.
     int Activate() const;
-    std::optional<SaverValue> ReadRecord() const;
-    int WriteRecord(const SaverValue& value) const;
+    // Whether the value, expanded as the desktop expands it, names our saver.
+    static bool IsOurs(const SaverValue& value, DWORD nType, const std::vector<std::string>& ours);
+    std::optional<SaverValue> ReadRecord(DWORD& nType) const;
+    int WriteRecord(const SaverValue& value, DWORD nType) const;
     void RemoveRecord() const;
 
     HKEY Root() const;

@@ -13,17 +13,18 @@ bool NamesOurSaver(const SaverValue& value, const std::vector<std::string>& ours
     return false;
 }
 
-std::optional<SaverValue> ValueToRecord(bool bRecorded, const SaverValue& current, const std::vector<std::string>& ours)
+std::optional<SaverValue> ValueToRecord(bool bRecorded, const SaverValue& current, bool bOurs)
 {
+    if (!bOurs)
+        return std::optional<SaverValue>(std::in_place, current);
     if (bRecorded)
         return std::nullopt;
-    return std::optional<SaverValue>(std::in_place, NamesOurSaver(current, ours) ? SaverValue() : current);
+    return std::optional<SaverValue>(std::in_place, SaverValue());
 }
 
-RestoreStep ChooseRestore(const SaverValue& current, const std::optional<SaverValue>& recorded,
-                          const std::vector<std::string>& ours)
+RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded)
 {
-    if (!NamesOurSaver(current, ours))
+    if (!bOurs)
         return RestoreStep::Leave;
     return recorded && *recorded ? RestoreStep::Put : RestoreStep::Remove;
 }

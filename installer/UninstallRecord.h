@@ -5,7 +5,7 @@
 #include <vector>
 
 // What an install records so that an uninstall can put the desktop's screen saver back: the
-// SCRNSAVE.EXE value that the first install replaced, or its absence. Values are Shift-JIS
+// last SCRNSAVE.EXE value of the user's own that an install replaced, or its absence. Values are Shift-JIS
 // paths; "ours" are the forms (long and short) under which our saver is registered.
 using SaverValue = std::optional<std::string>;
 
@@ -13,11 +13,11 @@ using SaverValue = std::optional<std::string>;
 // and the second byte of a double-byte character is never folded.
 bool NamesOurSaver(const SaverValue& value, const std::vector<std::string>& ours);
 
-// The value to record at an install, or nothing when a record exists already (the first one
-// is kept). A current value that is our own saver records as no value: restoring it would
-// name a file that the uninstall removes.
-std::optional<SaverValue> ValueToRecord(bool bRecorded, const SaverValue& current,
-                                        const std::vector<std::string>& ours);
+// The value to record at an install, or nothing when the record stays. A value that is not
+// our saver is the user's latest choice and is recorded, over any earlier record; our own
+// saver keeps the record of what it replaced, or records no value where there is none:
+// restoring ours would name a file that the uninstall removes. bOurs: current names our saver.
+std::optional<SaverValue> ValueToRecord(bool bRecorded, const SaverValue& current, bool bOurs);
 
 enum class RestoreStep
 {
@@ -26,6 +26,6 @@ enum class RestoreStep
     Remove,  // there was none before ours
 };
 
-// What the uninstall does with the current value, given the record (none: nothing recorded).
-RestoreStep ChooseRestore(const SaverValue& current, const std::optional<SaverValue>& recorded,
-                          const std::vector<std::string>& ours);
+// What the uninstall does with the current value, given whether it names our saver and the
+// record (none: nothing recorded).
+RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded);

@@ -34,8 +34,8 @@ InstallerExitCode CUninstaller::Run()
     // Nothing else is undone when a file stays: the entry remains for another try.
     if (!RemoveFiles() || m_app.SaverSetting().Restore(ours) != 0 || CInstalledProduct::RemoveEntry() != 0)
         return Report(InstallerExitCode::Failed, IDS_UNINSTALL_FAILED);
-    const InstallerExitCode code =
-        Report(InstallerExitCode::Done, m_bAtRestart ? IDS_UNINSTALL_AT_RESTART : IDS_UNINSTALL_DONE);
+    const InstallerExitCode code = m_bAtRestart ? Report(InstallerExitCode::RestartNeeded, IDS_UNINSTALL_AT_RESTART)
+                                                : Report(InstallerExitCode::Done, IDS_UNINSTALL_DONE);
     RemoveUninstaller();
     return code;
 }

@@ -1,6 +1,9 @@
 #include "UninstallerCleanup.h"
 
+#include "FileRemoval.h"
+#include "HandleInheritList.h"
 #include "InstalledProduct.h"
+#include "InstallerLock.h"
 #include "ScopedHandle.h"
 #include "ShiftJisPath.h"
 
@@ -15,28 +18,35 @@ const DWORD kEndTimeout = 60000;
 const DWORD kReleaseTimeout = 10000;
 const DWORD kRetryPeriod = 50;
 
-void RemoveAtRestart(const std::string& strProgram, const std::string& strFolder)
+// The uninstaller left to the restart, under a temporary name, and with it the folder, which
+// the platform removes only if nothing else is in it by then.
+void LeaveToRestart(const std::string& strProgram, const std::string& strFolder)
 {
-    MoveFileExA(strProgram.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    MoveFileExA(strFolder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    if (RemoveFileAtRestart(strProgram))
+        MoveFileExA(strFolder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
-bool DeleteWhenReleased(const std::string& strPath)
+enum class Attempt
 {
-    const DWORD nStart = GetTickCount();
-    for (;;) {
-        if (DeleteFileA(strPath.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
-            return true;
-        if (GetTickCount() - nStart >= kReleaseTimeout)
-            return false;
-        Sleep(kRetryPeriod);
+    Done,
+    Again,
+};
+
+// One try under the installers' lock: an install that ran meanwhile owns the names again, so
+// each try looks first. A folder that still holds files of the user's stays.
+Attempt TryRemove(const std::string& strProgram, const std::string& strFolder, bool bLastTry)
+{
+    const CInstallerLock lock(INFINITE);
+    if (CInstalledProduct::EntryExists())
+        return Attempt::Done;
+    if (DeleteFileA(strProgram.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) {
+        RemoveDirectoryA(strFolder.c_str());
+        return Attempt::Done;
     }
-}
-
-bool RemoveFolder(const std::string& strFolder)
-{
-    return RemoveDirectoryA(strFolder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
-           GetLastError() == ERROR_PATH_NOT_FOUND;
+    if (!bLastTry)
+        return Attempt::Again;
+    LeaveToRestart(strProgram, strFolder);
+    return Attempt::Done;
 }
 
 std::string TempCopyPath()
@@ -54,7 +64,7 @@ std::string TempCopyPath()
 void CUninstallerCleanup::Start()
 {
     if (!StartCopy())
-        RemoveAtRestart(CInstalledProduct::UninstallerPath(), CInstalledProduct::Folder());
+        LeaveToRestart(CInstalledProduct::UninstallerPath(), CInstalledProduct::Folder());
 }
 
 bool CUninstallerCleanup::StartCopy()
@@ -85,11 +95,21 @@ bool CUninstallerCleanup::StartCopy()
                              std::to_string(static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hSelf)));
     // Started in the temporary folder, so that the copy holds nothing in ours.
     const std::string strTempDir = DirectoryOf(strCopy);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
+    // Only its two handles: a caller's pipe must close when the uninstaller ends, not the copy.
+    const CHandleInheritList handles({hCopy, hSelf});
+    STARTUPINFOEXA startup{};
+    startup.StartupInfo.cb = handles.Get() ? sizeof(STARTUPINFOEXA) : sizeof(STARTUPINFOA);
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.lpAttributeList = handles.Get();
+    const DWORD nFlags = handles.Get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(strCopy.c_str(), &strCommand[0], nullptr, nullptr, TRUE, 0, nullptr, strTempDir.c_str(),
-                        &startup, &process))
+    const auto start = [&](DWORD nMoreFlags) {
+        return CreateProcessA(strCopy.c_str(), &strCommand[0], nullptr, nullptr, TRUE, nFlags | nMoreFlags, nullptr,
+                              strTempDir.c_str(), &startup.StartupInfo, &process) != FALSE;
+    };
+    // Outside the caller's job where it allows that, so that a tool waiting for its job's end
+    // does not wait for the copy.
+    if (!start(CREATE_BREAKAWAY_FROM_JOB) && !start(0))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -99,13 +119,15 @@ bool CUninstallerCleanup::StartCopy()
 int CUninstallerCleanup::Run(unsigned long long nProcessHandle)
 {
     const CKernelHandle uninstaller(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nProcessHandle)));
-    // No uninstaller that ended (not started by one), or a product installed again meanwhile:
-    // nothing here is ours to remove.
-    if (WaitForSingleObject(uninstaller.Get(), kEndTimeout) != WAIT_OBJECT_0 || CInstalledProduct::EntryExists())
+    // No uninstaller that ended: not started by one, nothing here is ours to remove.
+    if (WaitForSingleObject(uninstaller.Get(), kEndTimeout) != WAIT_OBJECT_0)
         return 0;
     const std::string strProgram = CInstalledProduct::UninstallerPath();
     const std::string strFolder = CInstalledProduct::Folder();
-    if (!strProgram.empty() && (!DeleteWhenReleased(strProgram) || !RemoveFolder(strFolder)))
-        RemoveAtRestart(strProgram, strFolder);
+    if (strProgram.empty())
+        return 0;
+    const DWORD nStart = GetTickCount();
+    while (TryRemove(strProgram, strFolder, GetTickCount() - nStart >= kReleaseTimeout) == Attempt::Again)
+        Sleep(kRetryPeriod);
     return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <objbase.h>
 
-namespace {
+#include <atomic>
 
 struct PictureJob
 {
@@ -15,7 +15,12 @@ struct PictureJob
     std::vector<ShowArea> m_areas;
     PictureDecoder m_pfnDecode;
     PreparedPicture m_result;
+    // Set by the thread as its last touch of the job (release); the window reads the result
+    // only after seeing it (acquire).
+    std::atomic<bool> m_bDone{false};
 };
+
+namespace {
 
 DWORD WINAPI RunJob(LPVOID pParam)
 {
@@ -32,12 +37,20 @@ DWORD WINAPI RunJob(LPVOID pParam)
     pJob->m_result.m_nPicture = pJob->m_nPicture;
     if (SUCCEEDED(hr))
         ::CoUninitialize();
-    if (!::PostMessageW(pJob->m_hWnd, pJob->m_nMessage, 0, reinterpret_cast<LPARAM>(pJob)))
-        delete pJob;
+    const HWND hWnd = pJob->m_hWnd;
+    const UINT nMessage = pJob->m_nMessage;
+    const LPARAM nId = pJob->m_nGeneration;
+    pJob->m_bDone.store(true, std::memory_order_release);
+    // A message that cannot be posted leaves the job to Wait or Drain.
+    ::PostMessageW(hWnd, nMessage, 0, nId);
     return 0;
 }
 
 }  // namespace
+
+CPictureWorker::CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMessage(nMessage), m_pfnDecode(pfnDecode)
+{
+}
 
 CPictureWorker::~CPictureWorker()
 {
@@ -47,51 +60,50 @@ CPictureWorker::~CPictureWorker()
 BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas)
 {
     Join();
-    ++m_nGeneration;
-    m_bOutstanding = FALSE;
-    auto pJob = new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}};
-    m_hThread.Reset(::CreateThread(nullptr, 0, RunJob, pJob, 0, nullptr));
-    if (!m_hThread) {
-        delete pJob;
+    m_pJob.reset();
+    // Ids never repeat within a show, and 0 is none.
+    if (++m_nGeneration == 0)
+        ++m_nGeneration;
+    auto pJob =
+        std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
+    m_hThread.Reset(::CreateThread(nullptr, 0, RunJob, pJob.get(), 0, nullptr));
+    if (!m_hThread)
         return FALSE;
-    }
-    m_bOutstanding = TRUE;
+    m_pJob = std::move(pJob);
     return TRUE;
 }
 
 std::unique_ptr<PreparedPicture> CPictureWorker::Adopt(LPARAM lParam)
 {
-    const std::unique_ptr<PictureJob> pJob(reinterpret_cast<PictureJob*>(lParam));
-    if (pJob == nullptr || !m_bOutstanding || pJob->m_nGeneration != m_nGeneration)
+    if (!m_pJob || lParam != static_cast<LPARAM>(m_pJob->m_nGeneration) ||
+        !m_pJob->m_bDone.load(std::memory_order_acquire))
         return nullptr;
-    m_bOutstanding = FALSE;
-    return std::make_unique<PreparedPicture>(std::move(pJob->m_result));
+    return TakeResult();
 }
 
-std::unique_ptr<PreparedPicture> CPictureWorker::Wait(HWND hWnd)
+std::unique_ptr<PreparedPicture> CPictureWorker::Wait()
 {
-    if (!m_bOutstanding)
+    if (!m_pJob)
         return nullptr;
-    // The thread posts its job before it ends: once it has ended, the job is in the queue.
+    // Its message, still queued, then names no job.
     Join();
-    MSG msg;
-    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
-        std::unique_ptr<PreparedPicture> pPicture = Adopt(msg.lParam);
-        if (pPicture != nullptr)
-            return pPicture;
-    }
-    m_bOutstanding = FALSE;
-    return nullptr;
+    return TakeResult();
 }
 
 void CPictureWorker::Drain(HWND hWnd)
 {
-    ++m_nGeneration;
-    m_bOutstanding = FALSE;
     Join();
+    m_pJob.reset();
     MSG msg;
-    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE))
-        Adopt(msg.lParam);
+    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
+    }
+}
+
+std::unique_ptr<PreparedPicture> CPictureWorker::TakeResult()
+{
+    auto pPicture = std::make_unique<PreparedPicture>(std::move(m_pJob->m_result));
+    m_pJob.reset();
+    return pPicture;
 }
 
 void CPictureWorker::Join()

@@ -5,14 +5,17 @@
 
 #include <memory>
 
-// Prepares pictures on a thread of its own. Each job is a heap object that the thread owns
-// until it posts it to the window as nMessage (its address in lParam); from then on the
-// window's thread owns it and adopts it only if it is still the latest job started. The
-// window must drain the worker while it still exists (WM_DESTROY).
+struct PictureJob;
+
+// Prepares pictures on a thread of its own. The worker owns the latest job; its thread fills
+// the job in, marks it done and posts nMessage with the job's id in lParam. The window adopts a
+// picture only when that id is the latest job's and the thread is done with it, so a message
+// that anyone else posts is never taken for a job. The window must drain the worker while it
+// still exists (WM_DESTROY).
 class CPictureWorker
 {
 public:
-    CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMessage(nMessage), m_pfnDecode(pfnDecode) {}
+    CPictureWorker(UINT nMessage, PictureDecoder pfnDecode);
     ~CPictureWorker();
     CPictureWorker(const CPictureWorker&) = delete;
     CPictureWorker& operator=(const CPictureWorker&) = delete;
@@ -21,25 +24,25 @@ public:
     // finish, unadopted. FALSE when no thread could be started.
     BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas);
 
-    // For the window's nMessage: the job's picture if it is the latest one started, else null.
-    // Either way the job is gone afterwards.
+    // For the window's nMessage: the job's picture if lParam names the latest job and it is
+    // done, else null.
     std::unique_ptr<PreparedPicture> Adopt(LPARAM lParam);
 
-    // Blocks until the latest job has come back and adopts it: null when none was under way
-    // or it could not be posted.
-    std::unique_ptr<PreparedPicture> Wait(HWND hWnd);
+    // Blocks until the latest job is done and adopts it: null when none was under way.
+    std::unique_ptr<PreparedPicture> Wait();
 
-    // Lets the running job finish and discards every job posted to hWnd and not yet adopted.
+    // Lets the running job finish, forgets it and discards every message posted for a job.
     void Drain(HWND hWnd);
 
-    BOOL IsPreparing() const { return m_bOutstanding; }
+    BOOL IsPreparing() const { return m_pJob != nullptr; }
 
 private:
     void Join();
+    std::unique_ptr<PreparedPicture> TakeResult();
 
     UINT m_nMessage;
     PictureDecoder m_pfnDecode;
     unsigned m_nGeneration = 0;
-    BOOL m_bOutstanding = FALSE;
+    std::unique_ptr<PictureJob> m_pJob;
     CKernelHandle m_hThread;
 };

@@ -123,7 +123,7 @@ void CSlideShowWnd::LayOut()
     if (m_pPicture != nullptr) {
         const int nPicture = m_pPicture->m_nPicture;
         m_worker.Start(m_hWnd, nPicture, m_areas);
-        m_pPicture = m_worker.Wait(m_hWnd);
+        m_pPicture = m_worker.Wait();
         if (m_pPicture == nullptr) {
             m_pPicture = std::make_unique<PreparedPicture>();
             m_pPicture->m_nPicture = nPicture;
@@ -149,7 +149,7 @@ void CSlideShowWnd::TakeNextPicture()
         // Late (a slow machine): this step waits rather than show another frame.
         if (m_nNextPicture != nPicture || !m_worker.IsPreparing())
             m_worker.Start(m_hWnd, nPicture, m_areas);
-        m_pNext = m_worker.Wait(m_hWnd);
+        m_pNext = m_worker.Wait();
     }
     if (m_pNext == nullptr) {
         // No thread to prepare it: the picture keeps its turn black.

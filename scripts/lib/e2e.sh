@@ -143,3 +143,23 @@ stays_for() {
 }
 
 process_alive() { kill -0 "$1" 2>/dev/null; }
+
+# exit_code ARGS...: runs the Windows command line of ARGS joined by spaces as they are (quote
+# what needs quotes) to its end and prints the program's whole exit code (a Unix status keeps
+# only the low byte).
+exit_code() {
+  wine "$E2E_TOOLS/exit-code.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# hold_file WINDOWS-PATH: holds the file open as the loader holds a running program, until
+# release_file; returns once it is held.
+hold_file() {
+  rm -f "$WINEPREFIX/drive_c/release-hold"
+  wine "$E2E_TOOLS/hold-file.exe" "$1" 'C:\release-hold' >"$WINE_RUN_DIR/hold.out" 2>/dev/null &
+  HOLD_PID=$!
+  wait_until 30 grep -q held "$WINE_RUN_DIR/hold.out"
+}
+release_file() {
+  touch "$WINEPREFIX/drive_c/release-hold"
+  wait_exit "$HOLD_PID" 30
+}

@@ -38,6 +38,8 @@ cleanup_copy() {
   [ -z "$path" ] || echo "$WINEPREFIX/drive_c/${path//\\\\//}"
 }
 copy_gone() { [ -n "$COPY" ] && [ ! -e "$COPY" ]; }
+# Wine names a process after its command line: the cleanup copy's holds "/cleanup N".
+copy_running() { pgrep -f ' /cleanup ' >/dev/null; }
 folder_gone() { [ ! -e "$FOLDER" ]; }
 
 # traced ARGS...: runs the installer with window and process traces in $TRACE; returns its
@@ -189,8 +191,51 @@ uninstall-interactive)
   e2e_check "the saver file is gone" [ ! -e "$SYSTEM32/Orvanta.scr" ]
   the_uninstaller_is_gone
   ;;
+restart)
+  # An uninstall while the saver runs (the control panel's preview), a file of the user's in
+  # our folder, a reinstall, then the restart: nothing of the reinstall may go with it.
+  silent_install
+  echo mine >"$FOLDER/notes.txt"
+  e2e_require "the saver is held as a running one is" hold_file 'C:\windows\system32\Orvanta.scr'
+  e2e_check "the uninstall that leaves the saver to the restart exits 3010" \
+    is "$(exit_code '"C:\Program Files\Orvanta\uninstall.exe"' /uninstall /S)" 3010
+  e2e_check "the saver is let go" release_file
+  e2e_check "the uninstaller goes" wait_until 30 [ ! -e "$FOLDER/uninstall.exe" ]
+  silent_install
+  e2e_check "the restart runs" timeout 120 wineboot -r
+  e2e_check "after the restart the reinstalled saver is there" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+  e2e_check "and named" is "$(value "$DESKTOP_KEY" SCRNSAVE.EXE)" "REG_SZ $SHORT_PATH"
+  e2e_check "its uninstaller is there" cmp -s "$ORVANTA_BIN/installer.exe" "$FOLDER/uninstall.exe"
+  e2e_check "the user's file is there" [ -f "$FOLDER/notes.txt" ]
+  ;;
+pipe)
+  # A deployment tool reads the uninstaller's output through a pipe: it must close as the
+  # uninstaller ends, while the cleanup copy still waits for the uninstaller's file.
+  silent_install
+  e2e_require "the uninstaller's file is held" hold_file 'C:\Program Files\Orvanta\uninstall.exe'
+  ( wine "$FOLDER/uninstall.exe" /uninstall /S | cat >/dev/null; touch "$WINE_RUN_DIR/eof" ) &
+  e2e_check "the caller's pipe closes" wait_until 30 [ -e "$WINE_RUN_DIR/eof" ]
+  e2e_check "while the copy still waits" copy_running
+  e2e_check "the file is let go" release_file
+  e2e_check "then the copy removes the uninstaller" wait_until 30 folder_gone
+  ;;
+second-run)
+  wine "$ORVANTA_BIN/installer.exe" &
+  pid=$!
+  e2e_require "a first installer is up" wait_until 30 has_window "$TITLE"
+  e2e_check "a second, silent run exits 5" is "$(exit_code "\"$(winepath -w "$ORVANTA_BIN/installer.exe")\"" /S)" 5
+  e2e_check "and installs nothing" [ ! -e "$SYSTEM32/Orvanta.scr" ]
+  wine "$ORVANTA_BIN/installer.exe" /uninstall &
+  second=$!
+  e2e_check "an interactive second run says why" wait_until 30 eval \
+    '[ "$(box_text installer)" = "別のインストーラーかアンインストーラーが実行中です。終わってから、もう一度実行してください。" ]'
+  e2e_check "Enter closes it" wndctl post "$(window_id installer)" 0x111 1 0
+  e2e_check "that run exits 5" exits_with 5 $second
+  e2e_check "the first one's exit button is pressed" wndctl post "$(window_id "$TITLE")" 0x111 2 0
+  e2e_check "the first run exits 2" exits_with 2 $pid
+  ;;
 *)
-  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive" >&2
+  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run" >&2
   exit 2
   ;;
 esac

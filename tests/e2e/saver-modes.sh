@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Orvanta.scr's other run modes: the preview inside a window of ours, the settings dialog
-# (/c and no switch), the 800 x 600 test window (/l), the password change (/a), and switches
-# that make nothing (/x, a lone /, /p naming no window).
+# (/c and no switch), the 800 x 600 test window (/l), the password change (/a), switches
+# that make nothing (/x, a lone /, /p naming no window), and each mode started with the
+# command lines that the desktop uses.
 . "$(dirname "$0")/saver-lib.sh"
 size=${1:-1024x768}
 e2e_begin "$size"
@@ -90,3 +91,27 @@ done
 wine "$saver" /a 1234 &
 pid=$!
 e2e_check "/a: ends without a crash where the password service is missing" wait_exit $pid 10
+
+# --- as the desktop starts it: the registered path quoted and in capitals, /c:N, /p N
+cp "$saver" "$WINEPREFIX/drive_c/windows/system32/Orvanta.scr"
+desktop='"C:\WINDOWS\SYSTEM32\ORVANTA.SCR"'
+exit_code "$desktop" /S >/dev/null &
+pid=$!
+e2e_check "$desktop /S: the show fills the screen" wait_until 20 eval \
+  '[ "$(wndctl rect "$(saver_window)" | cut -d" " -f5)x$(wndctl rect "$(saver_window)" | cut -d" " -f6)" = "$size" ]'
+xdotool key space
+e2e_check "$desktop /S: a key ends it" wait_exit $pid 20
+start_host 300 200
+parent=$host_window
+exit_code "$desktop" "/c:$parent" >/dev/null &
+pid=$!
+id=$(wait_window "$caption")
+e2e_check "/c:N: the settings dialog belongs to window N" test "$(wndctl info "$id" | cut -f1)" = "$parent"
+wndctl post "$id" $WM_CLOSE 0 0
+wait_exit $pid 10 >/dev/null
+exit_code "$desktop" /p "$parent" >/dev/null &
+pid=$!
+e2e_check "/p N: the preview is a child of window N" wait_until 20 child_of_host
+wndctl post "$parent" $WM_CLOSE 0 0
+e2e_check "/p N: it ends with its parent" wait_exit $pid 10
+wait_exit $host_pid 10 >/dev/null

@@ -1,6 +1,7 @@
 // Whose hive an install writes, what it records of the saver it replaces, what an uninstall
-// puts back, and the values of the uninstall entry.
+// puts back, the values of the uninstall entry, and which restart work an install takes back.
 #include "InstallerSwitches.h"
+#include "PendingRemovals.h"
 #include "RegistrationTarget.h"
 #include "ShiftJisPath.h"
 #include "UninstallEntry.h"
@@ -44,27 +45,67 @@ TEST(SamePath, FoldsAsciiCaseOnlyOutsideDoubleByteCharacters)
     EXPECT_TRUE(SamePath("C:\\\x83\x41.scr", "C:\\\x83\x41.SCR"));
 }
 
-TEST(UninstallRecord, FirstInstallRecordsTheValueReinstallsKeepIt)
+TEST(UninstallRecord, OurSaverIsNamedInEitherFormAndAnyAsciiCase)
+{
+    const struct
+    {
+        SaverValue value;
+        bool bOurs;
+    } rows[] = {
+        {SaverValue(kOurs[0]), true},
+        {SaverValue("c:\\windows\\SYSTEM32\\orvant~1.scr"), true},
+        {SaverValue("C:\\x\\other.scr"), false},
+        {SaverValue(""), false},
+        {SaverValue(), false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(NamesOurSaver(row.value, kOurs), row.bOurs) << row.value.value_or("(none)");
+    EXPECT_FALSE(NamesOurSaver(SaverValue(kOurs[0]), {""}));
+}
+
+TEST(UninstallRecord, TheUsersLatestSaverIsRecordedOursKeepsTheRecord)
 {
     using Recorded = std::optional<SaverValue>;
-    EXPECT_EQ(ValueToRecord(false, SaverValue("C:\\x\\other.scr"), kOurs), Recorded(SaverValue("C:\\x\\other.scr")));
-    EXPECT_EQ(ValueToRecord(false, SaverValue(), kOurs), Recorded(SaverValue()));
-    EXPECT_EQ(ValueToRecord(false, SaverValue(""), kOurs), Recorded(SaverValue("")));
-    // Our own saver is never what was there before.
-    EXPECT_EQ(ValueToRecord(false, SaverValue("c:\\windows\\SYSTEM32\\orvant~1.scr"), kOurs), Recorded(SaverValue()));
-    EXPECT_EQ(ValueToRecord(true, SaverValue("C:\\x\\other.scr"), kOurs), Recorded());
+    const SaverValue other("C:\\x\\other.scr");
+    const struct
+    {
+        bool bRecorded;
+        SaverValue current;
+        bool bOurs;
+        Recorded expected;
+    } rows[] = {
+        {false, other, false, Recorded(other)},
+        {false, SaverValue(), false, Recorded(SaverValue())},
+        {false, SaverValue(""), false, Recorded(SaverValue(""))},
+        // Chosen since the first install: it replaces the record.
+        {true, other, false, Recorded(other)},
+        {true, SaverValue(), false, Recorded(SaverValue())},
+        // Our own saver is never what was there before.
+        {false, SaverValue(kOurs[1]), true, Recorded(SaverValue())},
+        {true, SaverValue(kOurs[1]), true, Recorded()},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ValueToRecord(row.bRecorded, row.current, row.bOurs), row.expected)
+            << row.bRecorded << " " << row.current.value_or("(none)") << " " << row.bOurs;
 }
 
 TEST(UninstallRecord, RestoreOnlyWhileTheValueStillNamesOurSaver)
 {
-    const std::optional<SaverValue> recorded = SaverValue("C:\\x\\other.scr");
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[1]), recorded, kOurs), RestoreStep::Put);
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), SaverValue(), kOurs), RestoreStep::Remove);
-    // Nothing recorded (an install of old): ours goes, nothing is invented.
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), std::nullopt, kOurs), RestoreStep::Remove);
-    EXPECT_EQ(ChooseRestore(SaverValue("C:\\x\\third.scr"), recorded, kOurs), RestoreStep::Leave);
-    EXPECT_EQ(ChooseRestore(SaverValue(), recorded, kOurs), RestoreStep::Leave);
-    EXPECT_EQ(ChooseRestore(SaverValue(kOurs[0]), recorded, {}), RestoreStep::Leave);
+    const struct
+    {
+        bool bOurs;
+        std::optional<SaverValue> recorded;
+        RestoreStep expected;
+    } rows[] = {
+        {true, SaverValue("C:\\x\\other.scr"), RestoreStep::Put},
+        {true, SaverValue(), RestoreStep::Remove},
+        // Nothing recorded (an install of old): ours goes, nothing is invented.
+        {true, std::nullopt, RestoreStep::Remove},
+        {false, SaverValue("C:\\x\\other.scr"), RestoreStep::Leave},
+        {false, std::nullopt, RestoreStep::Leave},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChooseRestore(row.bOurs, row.recorded), row.expected) << row.bOurs;
 }
 
 TEST(UninstallEntry, ValuesNameTheUninstallerAndRoundTheSizeUp)
@@ -103,4 +144,31 @@ TEST(UninstallEntry, ValuesNameTheUninstallerAndRoundTheSizeUp)
     const std::vector<UninstallValue> bare = UninstallEntryValues(facts);
     EXPECT_EQ(bare.size(), 9u) << "no icon without a saver";
     EXPECT_EQ(bare[0].m_strText, "Orvanta");
+}
+
+TEST(PendingRemovals, AnInstallTakesBackOnlyTheDeletionsOfItsOwnNames)
+{
+    using namespace std::string_literals;
+    const std::vector<std::wstring> ours = {L"C:\\windows\\system32\\Orvanta.scr", L"C:\\Program Files\\Orvanta\\"};
+    const std::wstring saver = L"\\??\\C:\\WINDOWS\\system32\\orvanta.SCR\0\0"s;
+    const std::wstring folder = L"\\??\\C:\\Program Files\\Orvanta\0\0"s;
+    const std::wstring other = L"\\??\\C:\\x\\old.dll\0\0"s;
+    const std::wstring renameOfOurs = L"\\??\\C:\\x\\new.scr\0\\??\\C:\\windows\\system32\\Orvanta.scr\0"s;
+    const std::wstring end = L"\0"s;
+    const struct
+    {
+        std::wstring operations;
+        std::wstring expected;
+    } rows[] = {
+        {saver + end, L""},
+        {saver + other + folder + end, other + end},
+        {other + end, other + end},
+        // Another program's rename that ends on one of our names is not a deletion.
+        {renameOfOurs + saver + end, renameOfOurs + end},
+        {L"", L""},
+        // A list cut short keeps what it has.
+        {other + L"\\??\\C:\\x\\cut", other + L"\\??\\C:\\x\\cut\0\0\0"s},
+    };
+    for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i)
+        EXPECT_TRUE(WithoutDeletionsOf(rows[i].operations, ours) == rows[i].expected) << "row " << i;
 }

@@ -1,5 +1,6 @@
 // Window and dialog objects that end their own windows from inside their handlers. Run under
 // the guard allocator, any touch of a deleted object ends the test program at that instruction.
+// A window whose creation throws is refused.
 #include "Dialog.h"
 #include "PumpMessages.h"
 #include "WinApp.h"
@@ -241,19 +242,40 @@ std::string CDebugOutput::s_strText;
 
 class CThrowingWnd : public CWnd
 {
+public:
+    explicit CThrowingWnd(UINT nThrowOn) : m_nThrowOn(nThrowOn) {}
+
 protected:
-    BOOL OnCommand(WPARAM, LPARAM) override { throw std::runtime_error("no room for the picture"); }
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (nMsg == m_nThrowOn)
+            throw std::runtime_error("no room for the picture");
+        return CWnd::WindowProc(nMsg, wParam, lParam);
+    }
+
+private:
+    UINT m_nThrowOn;
 };
 
 }  // namespace
 
 TEST(WndLifecycle, AHandlersExceptionStopsAtTheWindowAndIsReported)
 {
-    CThrowingWnd wnd;
+    CThrowingWnd wnd(WM_COMMAND);
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"throwing", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
     CDebugOutput output;
     EXPECT_EQ(wnd.SendMessage(WM_COMMAND, 1, 0), 0);
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
     EXPECT_NE(output.s_strText.find("CWnd::WindowProc swallowed no room for the picture"), std::string::npos)
         << output.s_strText;
+}
+
+TEST(WndLifecycle, AnExceptionWhileCreatingRefusesTheWindow)
+{
+    for (const UINT nMsg : {WM_NCCREATE, WM_CREATE}) {
+        CThrowingWnd wnd(nMsg);
+        EXPECT_FALSE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"half made", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0))
+            << nMsg;
+        EXPECT_EQ(FindWindowW(nullptr, L"half made"), nullptr) << nMsg;
+    }
 }

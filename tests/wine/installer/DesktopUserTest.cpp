@@ -1,5 +1,6 @@
 // Whose hive an install writes and how EXECFILE starts, with a substitute for the account of
-// the desktop's shell; the saver left active; the record of the saver it replaced.
+// the desktop's shell; the saver left active; the record of the saver it replaced, with its
+// registry type.
 #include "DesktopUser.h"
 #include "ShiftJisPath.h"
 #include "InstallTestSupport.h"
@@ -20,9 +21,20 @@ std::string ReadValue(HKEY hRoot, const std::string& strKey, const char* pszName
     return sz;
 }
 
-void SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, const std::string& strValue)
+// The value's type and text as stored, unexpanded, or "(none)".
+std::string TypedValue(HKEY hRoot, const std::string& strKey, const char* pszName)
 {
-    RegSetKeyValueA(hRoot, strKey.c_str(), pszName, REG_SZ, strValue.c_str(), static_cast<DWORD>(strValue.size() + 1));
+    char sz[MAX_PATH] = "";
+    DWORD nSize = sizeof(sz), nType = 0;
+    if (RegGetValueA(hRoot, strKey.c_str(), pszName, RRF_RT_ANY | RRF_NOEXPAND, &nType, sz, &nSize) != ERROR_SUCCESS)
+        return "(none)";
+    return (nType == REG_EXPAND_SZ ? "REG_EXPAND_SZ " : nType == REG_SZ ? "REG_SZ " : "other ") + std::string(sz);
+}
+
+void SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, const std::string& strValue,
+              DWORD nType = REG_SZ)
+{
+    RegSetKeyValueA(hRoot, strKey.c_str(), pszName, nType, strValue.c_str(), static_cast<DWORD>(strValue.size() + 1));
 }
 
 void DeleteValue(HKEY hRoot, const std::string& strKey, const char* pszName)
@@ -100,7 +112,7 @@ TEST_F(DesktopUser, AnotherAccountsShellGetsTheRegistrationInItsHive)
     EXPECT_FALSE(TheApp().SaverSetting().HasRecord());
 }
 
-TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsOnlyTheFirstValue)
+TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsTheLatestSaverOfTheUsers)
 {
     TheApp().m_shellSid = ProcessUserSid(GetCurrentProcess());
     // Saving switched off, as "(None)" in the control panel leaves it.
@@ -116,12 +128,31 @@ TEST_F(DesktopUser, OwnShellRegistersInOurHiveAndRecordsOnlyTheFirstValue)
     EXPECT_TRUE(TheApp().SaverSetting().HasRecord());
     EXPECT_EQ(ReadValue(HKEY_USERS, OtherKey(kDesktopKey), "SCRNSAVE.EXE"), "(none)");
 
-    // A reinstall over another saver chosen meanwhile keeps the first record: none.
+    // A reinstall over another saver chosen meanwhile records that one; a second reinstall
+    // over ours keeps it.
     SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "C:\\x\\later.scr");
     EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
     EXPECT_EQ(TheApp().SaverSetting().Restore(names), 0);
-    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "(none)");
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "C:\\x\\later.scr");
     EXPECT_FALSE(TheApp().SaverSetting().HasRecord());
+}
+
+TEST_F(DesktopUser, ExpandableValuesKeepTheirTypeAndNameOurSaverExpanded)
+{
+    TheApp().m_shellSid = ProcessUserSid(GetCurrentProcess());
+    const std::vector<std::string> names = TheApp().SaverNames();
+    SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "%SystemRoot%\\x\\theirs.scr", REG_EXPAND_SZ);
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(TheApp().SaverSetting().Restore(names), 0);
+    EXPECT_EQ(TypedValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "REG_EXPAND_SZ %SystemRoot%\\x\\theirs.scr");
+
+    // Our own saver, named through a variable: there was none of the user's before.
+    ASSERT_EQ(m_strSaver.substr(0, 2), "C:");
+    SetValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "%SystemDrive%" + m_strSaver.substr(2), REG_EXPAND_SZ);
+    EXPECT_EQ(TheApp().RegisterScreenSaver(), 0);
+    EXPECT_EQ(TheApp().SaverSetting().Restore(names), 0);
+    EXPECT_EQ(TypedValue(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"), "(none)");
 }
 
 TEST_F(DesktopUser, AnotherAccountsLaunchFallsBackToStartingItOurselves)

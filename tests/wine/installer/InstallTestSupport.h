@@ -28,8 +28,8 @@ public:
 
 CTestInstallerApp& TheApp();
 
-// Writes from a payload image of the test's own; the registration gives the chosen result and
-// the launch is only counted. Each ExtractFile first calls m_onExtract, then, while m_hGate is
+// Writes from a payload image of the test's own; the registration and the uninstall entry give
+// the chosen results and the launch is only counted. Each ExtractFile first calls m_onExtract, then, while m_hGate is
 // set, waits for it (and fails when it does not come).
 class CFakeOperations : public CInstallOperations
 {
@@ -37,7 +37,7 @@ public:
     const std::vector<FileEntry>& Files() const override { return m_files; }
     int ExtractFile(const FileEntry& entry, CReplacedFiles& replaced) override;
     int RegisterScreenSaver() override;
-    int RegisterUninstall() override { return 0; }
+    int RegisterUninstall() override { return m_nUninstallResult; }
     void LaunchExecFile() override { ++m_nLaunches; }
 
     std::vector<FileEntry> m_files;
@@ -45,6 +45,7 @@ public:
     std::function<void()> m_onExtract;
     HANDLE m_hGate = nullptr;
     int m_nRegisterResult = 0;
+    int m_nUninstallResult = 0;
     std::atomic<int> m_nExtracts{0};
     std::atomic<int> m_nRegistrations{0};
     int m_nLaunches = 0;

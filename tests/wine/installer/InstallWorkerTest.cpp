@@ -342,6 +342,13 @@ TEST_F(InstallWorker, FailedRegistrationOrLaterEntryPutsTheReplacedFilesBackAndS
     EXPECT_EQ(FolderEntries(m_strDir), (std::vector<std::string>{"a.scr", "b.dat"}));
 }
 
+TEST_F(InstallWorker, AFailedUninstallEntryNamesNoSaver)
+{
+    m_ops.m_nUninstallResult = 1;
+    EXPECT_EQ(RunWorker(), 1);
+    EXPECT_EQ(m_ops.m_nRegistrations.load(), 0);
+}
+
 TEST_F(InstallWorker, RemovesOnlyOurTemporaryFilesLeftByAnInterruptedInstall)
 {
     m_ops.m_strImage = ZipBuilder().Add("a.scr", Payload(500, 'a')).Build();

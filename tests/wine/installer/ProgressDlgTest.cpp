@@ -1,7 +1,7 @@
 // The progress dialog in-process under Wine: it ignores OK and Cancel while the worker runs,
 // then shows the outcome in a message box captioned with the program's name and ends itself;
-// a quit message ends it only once the worker is done. A helper thread plays the user; the
-// test thread runs the modal dialog.
+// a quit message ends it only once the worker is done; one that cannot be made is a failure. A helper thread plays the
+// user; the test thread runs the modal dialog.
 #include "InstallTestSupport.h"
 #include "ProgressDlg.h"
 #include "ZipBuilder.h"
@@ -145,4 +145,19 @@ TEST_F(ProgressDlg, AQuitMessageEndsTheDialogOnlyAfterTheWorkerAndStaysQueued)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
+}
+
+TEST_F(ProgressDlg, ADialogThatCannotBeMadeIsAFailure)
+{
+    m_ops.m_files.push_back(FileEntry{"a.scr", m_strDestination});
+    // An owner that is gone: the dialog manager refuses to make the dialog.
+    CWnd gone;
+    gone.m_hWnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone.m_hWnd);
+    CProgressDlg dlg(m_ops, &gone);
+    const INT_PTR nResult = dlg.DoModal();
+    EXPECT_TRUE(nResult == 0 || nResult == -1) << nResult;
+    EXPECT_EQ(dlg.m_worker.m_bRunning.load(), 0);
+    EXPECT_NE(dlg.m_worker.m_nResult.load(), 0);
+    EXPECT_EQ(m_ops.m_nExtracts.load(), 0);
 }

@@ -1,9 +1,12 @@
 // The uninstall in-process under Wine: removal of installed files (one in use is left to the
-// next restart and the outcome box says so), the two boxes, and what is left afterwards.
+// next restart and the outcome box says so), the two boxes, and what is left afterwards; the
+// cleanup copy's tries, each under the installers' lock and after a look for a new install.
 #include "FileRemoval.h"
 #include "InstalledProduct.h"
 #include "InstallTestSupport.h"
 #include "Uninstaller.h"
+#include "UninstallerCleanup.h"
+#include "UninstallEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,19 @@ std::wstring PendingRenames()
         if (c == L'\0')
             c = L'|';
     return strAll;
+}
+
+DWORD WINAPI EndAtOnce(LPVOID)
+{
+    return 0;
+}
+
+// A handle to a thread that has ended, as the cleanup copy gets its uninstaller's.
+unsigned long long EndedHandle()
+{
+    const HANDLE hThread = CreateThread(nullptr, 0, EndAtOnce, nullptr, 0, nullptr);
+    WaitForSingleObject(hThread, 20000);
+    return reinterpret_cast<UINT_PTR>(hThread);
 }
 
 }  // namespace
@@ -108,7 +124,7 @@ TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
     user.join();
     CloseHandle(hHeld);
 
-    EXPECT_EQ(code, InstallerExitCode::Done);
+    EXPECT_EQ(code, InstallerExitCode::RestartNeeded);
     EXPECT_EQ(strQuestion, kConfirm);
     EXPECT_EQ(strOutcome, kDoneAtRestart);
     EXPECT_FALSE(PathExists(strDir + "b.scr"));
@@ -120,4 +136,39 @@ TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
     // Nothing of ours is left to find.
     DeleteFileA((strDir + "a.scr").c_str());
     EXPECT_EQ(CUninstaller(app, true).Run(), InstallerExitCode::NothingInstalled);
+}
+
+TEST(UninstallerCleanup, EachTryLooksForANewInstallAndOnlyWhatIsLeftGoesAtTheRestart)
+{
+    const std::string strProgram = CInstalledProduct::UninstallerPath();
+    const std::string strFolder = CInstalledProduct::Folder();
+    CInstalledProduct::RemoveEntry();
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    // The ended uninstaller's file is still held while an install writes the entry.
+    WriteWholeFile(strProgram, "the uninstaller");
+    const HANDLE hHeld =
+        CreateFileA(strProgram.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    std::thread copy([] { CUninstallerCleanup::Run(EndedHandle()); });
+    // Time for the copy's first look, which finds no install yet.
+    Sleep(300);
+    HKEY hEntry = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hEntry,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(hEntry);
+    CloseHandle(hHeld);
+    copy.join();
+    EXPECT_TRUE(PathExists(strProgram)) << "the new install's uninstaller stays";
+
+    // No install meanwhile: the uninstaller goes; a folder with a file of the user's stays,
+    // and nothing is left to the restart.
+    CInstalledProduct::RemoveEntry();
+    WriteWholeFile(strFolder + "notes.txt", "mine");
+    CUninstallerCleanup::Run(EndedHandle());
+    EXPECT_FALSE(PathExists(strProgram));
+    EXPECT_TRUE(PathExists(strFolder + "notes.txt"));
+    EXPECT_EQ(PendingRenames().find(L"Program Files\\Orvanta"), std::wstring::npos) << PendingRenames();
+    DeleteFileA((strFolder + "notes.txt").c_str());
+    RemoveDirectoryA(strFolder.c_str());
 }

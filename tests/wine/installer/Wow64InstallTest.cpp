@@ -1,11 +1,14 @@
 // The 32-bit installer in a 64-bit prefix: what it installs, replaces and registers under the
-// system directory's name must be in the native system directory, where a 64-bit desktop looks.
+// system directory's name must be in the native system directory, where a 64-bit desktop looks,
+// and the uninstall entry's size counts it there.
 #include "FsRedirection.h"
 #include "InstallTestSupport.h"
+#include "InstalledProduct.h"
 #include "InstallWorker.h"
 #include "Registry.h"
 #include "SystemInfo.h"
 #include "TempFileName.h"
+#include "UninstallEntry.h"
 #include "ZipBuilder.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +85,20 @@ TEST_F(Wow64Install, TheSaverLandsInTheNativeSystemDirectoryAndItsShortPathIsReg
     EXPECT_EQ(strValue.substr(0, strSystemDir.size()), strSystemDir);
     EXPECT_NE(NameOf(strValue), kName);
     EXPECT_TRUE(PathExists(m_strNative + NameOf(strValue))) << strValue;
+}
+
+TEST_F(Wow64Install, TheEntrysSizeCountsTheSaverInTheNativeSystemDirectory)
+{
+    ASSERT_EQ(Install(std::string(8192, 's'), 0), 0);
+    TheApp().Reset();
+    TheApp().m_script.m_files.push_back(FileEntry{"Orvanta.scr", std::string("$(SYSTEMDIR)") + kName});
+    ASSERT_EQ(TheApp().RegisterUninstall(), 0);
+    const uint64_t nUninstaller = ReadWholeFile(CInstalledProduct::UninstallerPath()).size();
+    DWORD nKb = 0, nSize = sizeof(nKb);
+    EXPECT_TRUE(ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKeyPath, "EstimatedSize", &nKb, nSize));
+    EXPECT_EQ(nKb, (nUninstaller + 8192 + 1023) / 1024);
+    CInstalledProduct::RemoveEntry();
+    DeleteFileA(CInstalledProduct::UninstallerPath().c_str());
 }
 
 TEST_F(Wow64Install, AReplacedSaverComesBackOnFailureAndItsCopyGoesOnSuccess)
