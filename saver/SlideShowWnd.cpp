@@ -3,6 +3,7 @@
 #include "PaintDC.h"
 #include "ScopedSelect.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -70,6 +71,8 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
         CClientDC dc(m_hWnd);
         if (dc.GetSafeHdc() != nullptr)
             DrawFrame(dc, step.m_frame, FALSE);
+        else
+            m_bOutsideBlack = FALSE;
     }
     if (step.m_bLoadPicture)
         TakeNextPicture();
@@ -122,6 +125,7 @@ void CSlideShowWnd::LayOut()
     if (areas == m_areas)
         return;
     m_areas = std::move(areas);
+    m_bOutsideBlack = FALSE;
     // A relayout is rare and the current picture is on screen: it waits for its new sizes.
     if (m_pPicture != nullptr) {
         const int nPicture = m_pPicture->m_nPicture;
@@ -166,21 +170,76 @@ void CSlideShowWnd::TakeNextPicture()
 
 void CSlideShowWnd::DrawShow(CDC* pDC, BOOL bRepaint)
 {
-    if (pDC != nullptr && pDC->GetSafeHdc() != nullptr)
-        DrawFrame(*pDC, m_show, bRepaint);
+    if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
+        return;
+    // What the context showed outside the pictures before is no longer known.
+    if (bRepaint)
+        m_bOutsideBlack = FALSE;
+    DrawFrame(*pDC, m_show, bRepaint);
 }
 
 void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
 {
-    // A dissolve step changes only the pattern, which goes over the whole window at once.
-    if (bRepaint || !IsDissolve(frame))
-        for (const ShowArea& area : m_areas)
-            DrawArea(dc, area, frame, bRepaint);
+    if (IsDissolve(frame) && m_pPicture != nullptr)
+        for (const ShowArea& area : m_areas) {
+            const ShowGeometry geometry = AreaGeometry(area);
+            m_pPicture->ClaimDissolveCopy(ShowSize{geometry.m_nWidth, geometry.m_nHeight},
+                                          area.m_nLeft + geometry.m_nLeft, area.m_nTop + geometry.m_nTop);
+        }
+    if (IsDissolve(frame) && !bRepaint) {
+        DrawDissolveStep(dc, frame.m_wPattern);
+        return;
+    }
+    for (const ShowArea& area : m_areas)
+        DrawArea(dc, area, frame, bRepaint);
+    // Over the bands above and below the pictures and the gaps between monitors too.
     if (IsDissolve(frame)) {
         RECT rcClient{};
         GetClientRect(&rcClient);
         ApplyPattern(dc, frame.m_wPattern, rcClient.right, rcClient.bottom);
     }
+}
+
+// Each picture's copy already holds the cells: it goes to the window as it is. Only where no
+// copy is, or what lies outside the pictures may not be black, does the pattern go over it.
+void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
+{
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    const int nSaved = dc.SaveDC();
+    BOOL bPatternNeeded = !m_bOutsideBlack;
+    for (const ShowArea& area : m_areas) {
+        const ShowGeometry geometry = AreaGeometry(area);
+        const int x = area.m_nLeft + geometry.m_nLeft;
+        const int y = area.m_nTop + geometry.m_nTop;
+        const CBitmap* pBitmap = DissolvedPicture(geometry, x, y, wPattern);
+        if (pBitmap == nullptr) {
+            bPatternNeeded = TRUE;
+            continue;
+        }
+        CopyPicture(dc, *pBitmap, x, y, geometry);
+        dc.ExcludeClipRect(x, y, x + geometry.m_nWidth, y + geometry.m_nHeight);
+    }
+    if (bPatternNeeded)
+        ApplyPattern(dc, wPattern, rcClient.right, rcClient.bottom);
+    dc.RestoreDC(nSaved);
+    // A full pattern has left the whole window black.
+    if (std::all_of(wPattern.begin(), wPattern.end(),
+                    [](uint16_t w) { return (w & kFullPatternRow) == kFullPatternRow; }))
+        m_bOutsideBlack = TRUE;
+}
+
+ShowGeometry CSlideShowWnd::AreaGeometry(const ShowArea& area) const
+{
+    const SIZE sizePicture = m_pPicture != nullptr ? m_pPicture->m_sizePicture : SIZE{};
+    return ComputeGeometry(area.m_nWidth, area.m_nHeight, sizePicture.cx, sizePicture.cy);
+}
+
+const CBitmap* CSlideShowWnd::DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern)
+{
+    if (m_pPicture == nullptr || geometry.m_nWidth <= 0 || geometry.m_nHeight <= 0)
+        return nullptr;
+    return m_pPicture->Dissolve(ShowSize{geometry.m_nWidth, geometry.m_nHeight}, x, y, wPattern);
 }
 
 // Draws one area as if it were the whole client area: its origin moved to the area's corner
@@ -189,8 +248,13 @@ void CSlideShowWnd::DrawArea(CDC& dc, const ShowArea& area, const ShowState& fra
 {
     const int cw = area.m_nWidth;
     const int ch = area.m_nHeight;
-    const SIZE sizePicture = m_pPicture != nullptr ? m_pPicture->m_sizePicture : SIZE{};
-    const ShowGeometry geometry = ComputeGeometry(cw, ch, sizePicture.cx, sizePicture.cy);
+    const ShowGeometry geometry = AreaGeometry(area);
+    const CBitmap* pBitmap = nullptr;
+    if (IsDissolve(frame))
+        pBitmap = DissolvedPicture(geometry, area.m_nLeft + geometry.m_nLeft, area.m_nTop + geometry.m_nTop,
+                                   frame.m_wPattern);
+    else if (m_pPicture != nullptr)
+        pBitmap = m_pPicture->Find(ShowSize{geometry.m_nWidth, geometry.m_nHeight});
     const int nSaved = dc.SaveDC();
     dc.SetViewportOrg(area.m_nLeft, area.m_nTop);
     dc.IntersectClipRect(0, 0, cw, ch);
@@ -200,18 +264,18 @@ void CSlideShowWnd::DrawArea(CDC& dc, const ShowArea& area, const ShowState& fra
         // A timer step finds the left of the picture black already: the dissolve made it so.
         if (bRepaint)
             dc.FillSolidRect(0, 0, x, ch, kBlack);
-        DrawPicture(dc, geometry, x);
+        DrawPicture(dc, pBitmap, geometry, x);
         dc.FillSolidRect(x + geometry.m_nWidth, 0, cw - x - geometry.m_nWidth, ch, kBlack);
         break;
     }
     case PHASE_HOLD:
         if (bRepaint)
             FillBands(dc, geometry, geometry.m_nLeft, cw, ch);
-        DrawPicture(dc, geometry, geometry.m_nLeft);
+        DrawPicture(dc, pBitmap, geometry, geometry.m_nLeft);
         break;
     default:
         if (m_pPicture != nullptr && m_pPicture->IsDecoded())
-            DrawPicture(dc, geometry, geometry.m_nLeft);
+            DrawPicture(dc, pBitmap, geometry, geometry.m_nLeft);
         FillBands(dc, geometry, geometry.m_nLeft, cw, ch);
         break;
     }
@@ -224,20 +288,23 @@ void CSlideShowWnd::FillBands(CDC& dc, const ShowGeometry& geometry, int x, int 
     dc.FillSolidRect(x + geometry.m_nWidth, 0, nAreaWidth - x - geometry.m_nWidth, nAreaHeight, kBlack);
 }
 
-void CSlideShowWnd::DrawPicture(CDC& dc, const ShowGeometry& geometry, int x)
+void CSlideShowWnd::DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeometry& geometry, int x)
 {
     if (geometry.m_nWidth <= 0 || geometry.m_nHeight <= 0)
         return;
-    const CBitmap* pBitmap =
-        m_pPicture != nullptr ? m_pPicture->Find(ShowSize{geometry.m_nWidth, geometry.m_nHeight}) : nullptr;
     // A picture that could not be decoded (or scaled) keeps its turn black.
     if (pBitmap == nullptr) {
         dc.FillSolidRect(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, kBlack);
         return;
     }
+    CopyPicture(dc, *pBitmap, x, geometry.m_nTop, geometry);
+}
+
+void CSlideShowWnd::CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry)
+{
     CMemoryDC dcSource(dc);
-    const CScopedSelect select(dcSource, *pBitmap);
-    dc.BitBlt(x, geometry.m_nTop, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, SRCCOPY);
+    const CScopedSelect select(dcSource, bitmap);
+    dc.BitBlt(x, y, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, SRCCOPY);
 }
 
 void CSlideShowWnd::ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight)

@@ -47,6 +47,9 @@ protected:
     std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; null before the first
     std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
     int m_nNextPicture = -1;                      // the picture being prepared or prepared next
+    // Whether everything outside the pictures is black on the window, as each dissolve leaves
+    // it: a dissolve step then has nothing to do there.
+    BOOL m_bOutsideBlack = FALSE;
 
 private:
     void OnPictureReady(LPARAM lParam);
@@ -54,8 +57,13 @@ private:
     void OnDestroy();
 
     void PrepareNext(int nPicture);
+    void DrawDissolveStep(CDC& dc, const PatternRows& wPattern);
     void DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint);
-    void DrawPicture(CDC& dc, const ShowGeometry& geometry, int x);
+    ShowGeometry AreaGeometry(const ShowArea& area) const;
+    // The current picture's copy for a dissolve, its top-left pixel at (x, y) of the window.
+    const CBitmap* DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern);
+    void DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeometry& geometry, int x);
+    void CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry);
     void FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nAreaWidth, int nAreaHeight);
     void ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight);
 
