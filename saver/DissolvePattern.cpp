@@ -43,3 +43,17 @@ void BlackenPatternCells(uint32_t* pPixels, int nWidth, int nHeight, int nLeft, 
         }
     }
 }
+
+std::vector<RowRun> RowsWithCells(const PatternRows& wCells, int nTop, int nHeight)
+{
+    std::vector<RowRun> runs;
+    for (int y = 0; y < nHeight; ++y) {
+        if ((wCells[(nTop + y) & 7] & kFullPatternRow) == 0)
+            continue;
+        if (!runs.empty() && runs.back().m_nBottom == y)
+            runs.back().m_nBottom = y + 1;
+        else
+            runs.push_back(RowRun{y, y + 1});
+    }
+    return runs;
+}

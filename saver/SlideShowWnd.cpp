@@ -72,7 +72,7 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
         if (dc.GetSafeHdc() != nullptr)
             DrawFrame(dc, step.m_frame, FALSE);
         else
-            m_bOutsideBlack = FALSE;
+            m_bOutsideBlack = m_bPicturesShown = FALSE;
     }
     if (step.m_bLoadPicture)
         TakeNextPicture();
@@ -125,7 +125,7 @@ void CSlideShowWnd::LayOut()
     if (areas == m_areas)
         return;
     m_areas = std::move(areas);
-    m_bOutsideBlack = FALSE;
+    m_bOutsideBlack = m_bPicturesShown = FALSE;
     // A relayout is rare and the current picture is on screen: it waits for its new sizes.
     if (m_pPicture != nullptr) {
         const int nPicture = m_pPicture->m_nPicture;
@@ -192,11 +192,15 @@ void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
     }
     for (const ShowArea& area : m_areas)
         DrawArea(dc, area, frame, bRepaint);
+    // A slide's last step puts each picture in its place whole; a repaint does it at once.
+    m_bPicturesShown = TRUE;
+    m_wShownCells = PatternRows{};
     // Over the bands above and below the pictures and the gaps between monitors too.
     if (IsDissolve(frame)) {
         RECT rcClient{};
         GetClientRect(&rcClient);
         ApplyPattern(dc, frame.m_wPattern, rcClient.right, rcClient.bottom);
+        m_wShownCells = frame.m_wPattern;
     }
 }
 
@@ -206,6 +210,11 @@ void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
 {
     RECT rcClient{};
     GetClientRect(&rcClient);
+    // Where the window shows the pictures with some cells already, only rows gaining one change.
+    PatternRows wNew = wPattern;
+    if (m_bPicturesShown)
+        for (size_t i = 0; i < wNew.size(); ++i)
+            wNew[i] = static_cast<uint16_t>(wPattern[i] & ~m_wShownCells[i]);
     const int nSaved = dc.SaveDC();
     BOOL bPatternNeeded = !m_bOutsideBlack;
     for (const ShowArea& area : m_areas) {
@@ -217,12 +226,14 @@ void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
             bPatternNeeded = TRUE;
             continue;
         }
-        CopyPicture(dc, *pBitmap, x, y, geometry);
+        CopyPictureRows(dc, *pBitmap, x, y, geometry, wNew);
         dc.ExcludeClipRect(x, y, x + geometry.m_nWidth, y + geometry.m_nHeight);
     }
     if (bPatternNeeded)
         ApplyPattern(dc, wPattern, rcClient.right, rcClient.bottom);
     dc.RestoreDC(nSaved);
+    m_bPicturesShown = TRUE;
+    m_wShownCells = wPattern;
     // A full pattern has left the whole window black.
     if (std::all_of(wPattern.begin(), wPattern.end(),
                     [](uint16_t w) { return (w & kFullPatternRow) == kFullPatternRow; }))
@@ -298,6 +309,30 @@ void CSlideShowWnd::DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeome
         return;
     }
     CopyPicture(dc, *pBitmap, x, geometry.m_nTop, geometry);
+}
+
+void CSlideShowWnd::CopyPictureRows(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry,
+                                    const PatternRows& wCells)
+{
+    const std::vector<RowRun> runs = RowsWithCells(wCells, y, geometry.m_nHeight);
+    if (runs.empty())
+        return;
+    std::vector<BYTE> region(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    RGNDATA* pRegion = reinterpret_cast<RGNDATA*>(region.data());
+    pRegion->rdh = RGNDATAHEADER{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
+                                 static_cast<DWORD>(runs.size() * sizeof(RECT)),
+                                 RECT{x, y + runs.front().m_nTop, x + geometry.m_nWidth, y + runs.back().m_nBottom}};
+    RECT* pRects = reinterpret_cast<RECT*>(pRegion->Buffer);
+    for (size_t i = 0; i < runs.size(); ++i)
+        pRects[i] = RECT{x, y + runs[i].m_nTop, x + geometry.m_nWidth, y + runs[i].m_nBottom};
+    CGdiObject rgnRows;
+    rgnRows.Attach(::ExtCreateRegion(nullptr, static_cast<DWORD>(region.size()), pRegion));
+    const int nSaved = dc.SaveDC();
+    // One copy through a clip of the rows costs less than a copy for each of them.
+    if (rgnRows.GetSafeHandle() != nullptr)
+        ::ExtSelectClipRgn(dc, static_cast<HRGN>(rgnRows.GetSafeHandle()), RGN_AND);
+    CopyPicture(dc, bitmap, x, y, geometry);
+    dc.RestoreDC(nSaved);
 }
 
 void CSlideShowWnd::CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry)

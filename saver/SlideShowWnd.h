@@ -50,6 +50,9 @@ protected:
     // Whether everything outside the pictures is black on the window, as each dissolve leaves
     // it: a dissolve step then has nothing to do there.
     BOOL m_bOutsideBlack = FALSE;
+    // Whether the window shows each area's picture whole, with the cells m_wShownCells black.
+    BOOL m_bPicturesShown = FALSE;
+    PatternRows m_wShownCells{};
 
 private:
     void OnPictureReady(LPARAM lParam);
@@ -64,6 +67,9 @@ private:
     const CBitmap* DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern);
     void DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeometry& geometry, int x);
     void CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry);
+    // Copies only the rows of the picture that hold a cell of wCells.
+    void CopyPictureRows(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry,
+                         const PatternRows& wCells);
     void FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nAreaWidth, int nAreaHeight);
     void ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight);
 

@@ -125,3 +125,23 @@ TEST(DissolvePattern, BlackenPatternCellsFollowsTheWindowsGrid)
         EXPECT_EQ(nWrong, 0);
     }
 }
+
+TEST(DissolvePattern, RowsWithCellsJoinsNeighboursAndFollowsTheGrid)
+{
+    struct Row
+    {
+        PatternRows m_wCells;
+        int m_nTop, m_nHeight;
+        std::vector<RowRun> m_runs;
+    };
+    const Row rows[] = {
+        {{}, 0, 20, {}},
+        {{0x0001}, 0, 20, {{0, 1}, {8, 9}, {16, 17}}},
+        {{0x0001, 0x0080}, 5, 20, {{3, 5}, {11, 13}, {19, 20}}},
+        {{0, 0, 0, 0, 0, 0, 0, 0x0100}, 0, 16, {}},
+        {{0x00FF, 0x00FF, 0x00FF, 0x00FF, 0x00FF, 0x00FF, 0x00FF, 0x00FF}, -3, 11, {{0, 11}}},
+        {{0, 0, 0x0004}, 1037, 9, {{5, 6}}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(RowsWithCells(row.m_wCells, row.m_nTop, row.m_nHeight), row.m_runs) << row.m_nTop;
+}
