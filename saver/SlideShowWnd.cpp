@@ -1,10 +1,12 @@
 #include "SlideShowWnd.h"
 
+#include "DisplayPower.h"
 #include "PaintDC.h"
 #include "ScopedSelect.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -44,9 +46,17 @@ LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_DISPLAYCHANGE:
         OnDisplayChange();
         return Default();
+    case WM_POWERBROADCAST:
+        if (wParam != PBT_POWERSETTINGCHANGE)
+            return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+        OnPowerSettingChange(reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+        return TRUE;
     case WM_DESTROY:
         // While the window exists, so that no job posted to it is lost.
         m_worker.Drain(m_hWnd);
+        if (m_hDisplayNotify != nullptr)
+            m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
+        m_hDisplayNotify = nullptr;
         return CSaverWnd::WindowProc(nMsg, wParam, lParam);
     default:
         return CSaverWnd::WindowProc(nMsg, wParam, lParam);
@@ -57,6 +67,9 @@ int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 {
     if (CSaverWnd::OnCreate(pCreate) == -1)
         return -1;
+    // Full screen, the show rests while the display is off; a preview lives as long as its host.
+    if (!m_bPreview)
+        m_hDisplayNotify = m_platform.RegisterDisplayNotification(m_hWnd);
     LayOut();
     // Ready by the end of the opening dissolve.
     PrepareNext(NextPicture(m_show.m_nPicture));
@@ -66,6 +79,9 @@ int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 
 void CSlideShowWnd::OnTimer(UINT_PTR)
 {
+    // A step the timer queued just before it was stopped.
+    if (m_bDisplayOff)
+        return;
     const ShowStepResult step = StepShow(m_show, std::rand);
     if (step.m_bDraw) {
         CClientDC dc(m_hWnd);
@@ -86,7 +102,37 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
 void CSlideShowWnd::OnPaint()
 {
     CPaintDC dc(this);
-    DrawShow(&dc, TRUE);
+    if (m_bDisplayOff)
+        m_bRepaintPending = TRUE;
+    else
+        DrawShow(&dc, TRUE);
+}
+
+// While the display is off nothing is stepped, drawn or prepared. When it comes back the show
+// goes on from the frame it stood at, which is still what the window shows.
+void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
+{
+    DWORD nState = 0;
+    if (pSetting == nullptr || !IsDisplayPowerSetting(pSetting->PowerSetting) || pSetting->DataLength < sizeof nState)
+        return;
+    std::memcpy(&nState, pSetting->Data, sizeof nState);
+    const BOOL bOff = IsDisplayOff(nState);
+    if (bOff == m_bDisplayOff)
+        return;
+    m_bDisplayOff = bOff;
+    if (bOff) {
+        KillTimer(kShowTimer);
+        return;
+    }
+    if (m_bLayoutPending) {
+        m_bLayoutPending = FALSE;
+        PrepareForAreas();
+        m_bRepaintPending = TRUE;
+    }
+    if (m_bRepaintPending)
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    m_bRepaintPending = FALSE;
+    SetTimer(kShowTimer, m_show.m_nPhase == PHASE_HOLD ? kHoldPeriod : kStepPeriod);
 }
 
 void CSlideShowWnd::OnPictureReady(LPARAM lParam)
@@ -126,6 +172,16 @@ void CSlideShowWnd::LayOut()
         return;
     m_areas = std::move(areas);
     m_bOutsideBlack = m_bPicturesShown = FALSE;
+    // The pictures are prepared for the new areas once the display is back.
+    if (m_bDisplayOff) {
+        m_bLayoutPending = TRUE;
+        return;
+    }
+    PrepareForAreas();
+}
+
+void CSlideShowWnd::PrepareForAreas()
+{
     // A relayout is rare and the current picture is on screen: it waits for its new sizes.
     if (m_pPicture != nullptr) {
         const int nPicture = m_pPicture->m_nPicture;

@@ -53,12 +53,19 @@ protected:
     // Whether the window shows each area's picture whole, with the cells m_wShownCells black.
     BOOL m_bPicturesShown = FALSE;
     PatternRows m_wShownCells{};
+    // Full screen: the display's power report, and what waits for the display to come back.
+    HPOWERNOTIFY m_hDisplayNotify = nullptr;
+    BOOL m_bDisplayOff = FALSE;
+    BOOL m_bLayoutPending = FALSE;
+    BOOL m_bRepaintPending = FALSE;
 
 private:
     void OnPictureReady(LPARAM lParam);
+    void OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting);
     void OnDisplayChange();
     void OnDestroy();
 
+    void PrepareForAreas();
     void PrepareNext(int nPicture);
     void DrawDissolveStep(CDC& dc, const PatternRows& wPattern);
     void DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint);
