@@ -5,6 +5,8 @@
 //   slideshow-bench            rows of the steps at the display's size
 //   slideshow-bench decode     median ms of 21 loads of picture 1
 //   slideshow-bench soak N     N picture changes over two areas of different sizes
+//   slideshow-bench off N      the show with the display reported off for N s: the timer
+//                              steps it got and the process's CPU ms in that time
 #include "BenchSupport.h"
 #include "JpegResource.h"
 #include "PumpMessages.h"
@@ -129,6 +131,45 @@ std::vector<double> TimePatternBrushSteps(HWND hWnd, int nWidth, int nHeight, in
     }
     ReleaseDC(hWnd, hWindow);
     return times;
+}
+
+double ProcessCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// Full screen, with the first picture ready, then the display reported off as the platform
+// reports it; the messages run as the program's loop would run them.
+int BenchDisplayOff(int nSeconds)
+{
+    CBenchShow* pShow = CreateFullScreenShow();
+    if (pShow == nullptr)
+        return 1;
+    AwaitNextPicture(pShow);
+    DWORD nOff = 0;
+    BYTE setting[sizeof(POWERBROADCAST_SETTING) + sizeof nOff] = {};
+    reinterpret_cast<POWERBROADCAST_SETTING*>(setting)->PowerSetting = kMonitorPowerOn;
+    reinterpret_cast<POWERBROADCAST_SETTING*>(setting)->DataLength = sizeof nOff;
+    SendMessageW(pShow->m_hWnd, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(setting));
+    const double dCpu = ProcessCpuMs();
+    const double dEnd = Seconds() + nSeconds;
+    long nTimerSteps = 0;
+    while (Seconds() < dEnd) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(1000 * (dEnd - Seconds())) + 1, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            nTimerSteps += msg.message == WM_TIMER;
+            DispatchMessageW(&msg);
+        }
+    }
+    std::printf("%ld %.0f\n", nTimerSteps, ProcessCpuMs() - dCpu);
+    DestroyWindow(pShow->m_hWnd);
+    return 0;
 }
 
 int BenchDecode()
@@ -271,6 +312,8 @@ int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "decode") == 0)
         return BenchDecode();
+    if (argc > 1 && std::strcmp(argv[1], "off") == 0)
+        return BenchDisplayOff(argc > 2 ? std::atoi(argv[2]) : 30);
     if (argc > 1 && std::strcmp(argv[1], "soak") == 0)
         return BenchSoak(argc > 2 ? std::atoi(argv[2]) : 2000);
     return BenchSteps();
