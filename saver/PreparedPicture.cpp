@@ -25,21 +25,6 @@ CBitmap ScalePicture(const CBitmap& bmpPicture, SIZE sizePicture, const ShowSize
     return bmpScaled;
 }
 
-CBitmap CopyPicture(const CBitmap& bmpPicture, const ShowSize& size)
-{
-    CBitmap bmpCopy;
-    if (!bmpCopy.CreateDIBSection(size.m_nWidth, size.m_nHeight))
-        return bmpCopy;
-    CMemoryDC dcSource(nullptr);
-    CMemoryDC dcCopy(nullptr);
-    const CScopedSelect selectSource(dcSource, bmpPicture);
-    const CScopedSelect selectCopy(dcCopy, bmpCopy);
-    if (!selectSource.IsSelected() || !selectCopy.IsSelected() ||
-        !dcCopy.BitBlt(0, 0, size.m_nWidth, size.m_nHeight, dcSource, 0, 0, SRCCOPY))
-        bmpCopy.DeleteObject();
-    return bmpCopy;
-}
-
 bool IsClean(const ScaledPicture& scaled)
 {
     return std::all_of(scaled.m_wDissolved.begin(), scaled.m_wDissolved.end(), [](uint16_t w) { return w == 0; });
@@ -97,7 +82,8 @@ void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTo
     const auto clean = find(IsClean);
     if (clean == m_scaled.end())
         return;
-    CBitmap bmpCopy = CopyPicture(clean->m_bmp, size);
+    // Stretched to its own size, the copy is the same pixels.
+    CBitmap bmpCopy = ScalePicture(clean->m_bmp, SIZE{size.m_nWidth, size.m_nHeight}, size);
     if (bmpCopy.GetSafeHandle() != nullptr)
         m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
 }

@@ -248,15 +248,17 @@ void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
     }
     for (const ShowArea& area : m_areas)
         DrawArea(dc, area, frame, bRepaint);
-    // A slide's last step puts each picture in its place whole; a repaint does it at once.
-    m_bPicturesShown = TRUE;
-    m_wShownCells = PatternRows{};
+    // A slide's last step leaves each picture whole in its place. (A repaint changes nothing
+    // here: it may cover only part of the window, and it draws what the window should show.)
+    if (!bRepaint) {
+        m_bPicturesShown = TRUE;
+        m_wShownCells = PatternRows{};
+    }
     // Over the bands above and below the pictures and the gaps between monitors too.
     if (IsDissolve(frame)) {
         RECT rcClient{};
         GetClientRect(&rcClient);
         ApplyPattern(dc, frame.m_wPattern, rcClient.right, rcClient.bottom);
-        m_wShownCells = frame.m_wPattern;
     }
 }
 
@@ -266,8 +268,10 @@ void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
 {
     RECT rcClient{};
     GetClientRect(&rcClient);
-    // Where the window shows the pictures with some cells already, only rows gaining one change.
-    PatternRows wNew = wPattern;
+    // Where the window shows the pictures with some cells already, only rows gaining one change;
+    // elsewhere every row is copied.
+    PatternRows wNew;
+    wNew.fill(kFullPatternRow);
     if (m_bPicturesShown)
         for (size_t i = 0; i < wNew.size(); ++i)
             wNew[i] = static_cast<uint16_t>(wPattern[i] & ~m_wShownCells[i]);

@@ -50,7 +50,8 @@ protected:
     // Whether everything outside the pictures is black on the window, as each dissolve leaves
     // it: a dissolve step then has nothing to do there.
     BOOL m_bOutsideBlack = FALSE;
-    // Whether the window shows each area's picture whole, with the cells m_wShownCells black.
+    // Whether the window shows each area's picture whole, with the cells m_wShownCells black, as
+    // the last timer step drew it.
     BOOL m_bPicturesShown = FALSE;
     PatternRows m_wShownCells{};
     // Full screen: the display's power report, and what waits for the display to come back.
