@@ -14,8 +14,8 @@
 // The show: each picture slides in from the right, stands, and dissolves to black through a
 // random 8 x 8 pattern; then the next one comes. Full screen, every monitor is an area of its
 // own showing the same frame; a preview or the test window is one area. Pictures are prepared
-// on a worker thread while the one before is shown, so a step only copies bitmaps. Input and
-// closing are the base class's.
+// on a worker thread while the one before is shown, so a step only copies bitmaps. Full
+// screen, it rests while the display is off. Input and closing are the base class's.
 class CSlideShowWnd : public CSaverWnd
 {
 public:
@@ -47,18 +47,6 @@ protected:
     std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; null before the first
     std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
     int m_nNextPicture = -1;                      // the picture being prepared or prepared next
-    // Whether everything outside the pictures is black on the window, as each dissolve leaves
-    // it: a dissolve step then has nothing to do there.
-    BOOL m_bOutsideBlack = FALSE;
-    // Whether the window shows each area's picture whole, with the cells m_wShownCells black, as
-    // the last timer step drew it.
-    BOOL m_bPicturesShown = FALSE;
-    PatternRows m_wShownCells{};
-    // Full screen: the display's power report, and what waits for the display to come back.
-    HPOWERNOTIFY m_hDisplayNotify = nullptr;
-    BOOL m_bDisplayOff = FALSE;
-    BOOL m_bLayoutPending = FALSE;
-    BOOL m_bRepaintPending = FALSE;
 
 private:
     void OnPictureReady(LPARAM lParam);
@@ -82,4 +70,16 @@ private:
     void ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight);
 
     CPictureWorker m_worker;
+    // Whether everything outside the pictures is black on the window, as each dissolve leaves
+    // it: a dissolve step then has nothing to do there.
+    BOOL m_bOutsideBlack = FALSE;
+    // Whether the window shows each area's picture whole, with the cells m_wShownCells black, as
+    // the last timer step drew it.
+    BOOL m_bPicturesShown = FALSE;
+    PatternRows m_wShownCells{};
+    // Full screen: the display's power report, and what waits for the display to come back.
+    HPOWERNOTIFY m_hDisplayNotify = nullptr;
+    BOOL m_bDisplayOff = FALSE;
+    BOOL m_bLayoutPending = FALSE;
+    BOOL m_bRepaintPending = FALSE;
 };
