@@ -56,6 +56,16 @@ SIZE CBitmap::GetSize() const
     return SIZE{bm.bmWidth, bm.bmHeight};
 }
 
+uint32_t* CBitmap::GetDibPixels() const
+{
+    DIBSECTION dib{};
+    if (m_hObject == nullptr || ::GetObjectA(m_hObject, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr ||
+        dib.dsBm.bmBitsPixel != 32)
+        return nullptr;
+    ::GdiFlush();
+    return static_cast<uint32_t*>(dib.dsBm.bmBits);
+}
+
 BOOL CBrush::CreatePatternBrush(const CBitmap& bitmap)
 {
     Attach(::CreatePatternBrush(bitmap));
@@ -105,6 +115,11 @@ BOOL CDC::SetViewportOrg(int x, int y)
 int CDC::IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom)
 {
     return ::IntersectClipRect(m_hDC, nLeft, nTop, nRight, nBottom);
+}
+
+int CDC::ExcludeClipRect(int nLeft, int nTop, int nRight, int nBottom)
+{
+    return ::ExcludeClipRect(m_hDC, nLeft, nTop, nRight, nBottom);
 }
 
 BOOL CDC::SetBrushOrg(int x, int y)

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // Graphics objects and drawing contexts. Owning classes delete what they hold when they go;
 // CDC itself only borrows its handle, and its derived classes say how they got it and how
 // they give it back.
@@ -44,6 +46,10 @@ public:
     BOOL CreateDIBSection(int nWidth, int nHeight, WORD nBitCount = 32, void** ppBits = nullptr);
     // Width and height in pixels; 0 x 0 when none is held.
     SIZE GetSize() const;
+    // The pixels of a 32-bit DIB section made as above, top row first, once every drawing
+    // queued for it is done. Null for any other bitmap. (The platform does not say which way
+    // up a DIB section is, so one made bottom-up would come back upside down.)
+    uint32_t* GetDibPixels() const;
 };
 
 class CBrush : public CGdiObject
@@ -72,6 +78,7 @@ public:
     int SetROP2(int nDrawMode);
     BOOL SetViewportOrg(int x, int y);
     int IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom);
+    int ExcludeClipRect(int nLeft, int nTop, int nRight, int nBottom);
     COLORREF SetBkColor(COLORREF color);
     COLORREF SetTextColor(COLORREF color);
     BOOL SetBrushOrg(int x, int y);

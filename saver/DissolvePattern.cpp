@@ -1,5 +1,7 @@
 #include "DissolvePattern.h"
 
+#include <cstddef>
+
 void AddPatternCell(PatternRows& wPattern, const RandomSource& random)
 {
     const int nFirst = random() & 7;
@@ -26,4 +28,32 @@ void ClearPattern(PatternRows& wPattern)
 bool IsPatternCellSet(const PatternRows& wPattern, int x, int y)
 {
     return (wPattern[y & 7] >> (7 - (x & 7))) & 1;
+}
+
+void BlackenPatternCells(uint32_t* pPixels, int nWidth, int nHeight, int nLeft, int nTop, const PatternRows& wCells)
+{
+    for (int y = 0; y < nHeight; ++y) {
+        const unsigned nRow = wCells[(nTop + y) & 7] & kFullPatternRow;
+        uint32_t* pRow = pPixels + static_cast<ptrdiff_t>(y) * nWidth;
+        for (int nColumn = 0; nRow != 0 && nColumn < 8; ++nColumn) {
+            if (((nRow >> (7 - nColumn)) & 1) == 0)
+                continue;
+            for (int x = (nColumn - nLeft) & 7; x < nWidth; x += 8)
+                pRow[x] &= 0xFF000000u;
+        }
+    }
+}
+
+std::vector<RowRun> RowsWithCells(const PatternRows& wCells, int nTop, int nHeight)
+{
+    std::vector<RowRun> runs;
+    for (int y = 0; y < nHeight; ++y) {
+        if ((wCells[(nTop + y) & 7] & kFullPatternRow) == 0)
+            continue;
+        if (!runs.empty() && runs.back().m_nBottom == y)
+            runs.back().m_nBottom = y + 1;
+        else
+            runs.push_back(RowRun{y, y + 1});
+    }
+    return runs;
 }

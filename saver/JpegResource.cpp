@@ -1,7 +1,9 @@
 #include "JpegResource.h"
 
 #include "ComPtr.h"
+#include "Gdi.h"
 #include "ResourceBytes.h"
+#include "ScopedSelect.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -19,7 +21,8 @@ BOOL CreateResourceStream(HMODULE hModule, UINT nId, CComPtr<IStream>& stream)
            SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr));
 }
 
-// The picture object deletes its bitmap when it goes, so the caller gets a copy of it.
+// The picture object deletes its bitmap when it goes, so the caller gets a copy of it: a
+// top-down 32-bit DIB section, which the dissolve can write into.
 HBITMAP CopyPictureBitmap(IPicture* pPicture)
 {
     SHORT nType = PICTYPE_NONE;
@@ -29,8 +32,22 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
         return nullptr;
     // A 32-bit OLE handle widens to a GDI handle by sign extension, as the platform does.
     static_assert(sizeof(OLE_HANDLE) == 4 && sizeof(HBITMAP) >= 4, "OLE handles are 32 bits on both widths");
-    HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<LONG>(hHandle)));
-    return static_cast<HBITMAP>(::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<LONG>(hHandle)));
+    BITMAP bm{};
+    CBitmap bmpCopy;
+    if (::GetObjectA(hBitmap, sizeof bm, &bm) == 0 || !bmpCopy.CreateDIBSection(bm.bmWidth, bm.bmHeight))
+        return nullptr;
+    CMemoryDC dcSource(nullptr);
+    CMemoryDC dcCopy(nullptr);
+    const HGDIOBJ hOldSource = ::SelectObject(dcSource, hBitmap);
+    const CScopedSelect selectCopy(dcCopy, bmpCopy);
+    const BOOL bCopied = hOldSource != nullptr && selectCopy.IsSelected() &&
+                         dcCopy.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, dcSource, 0, 0, SRCCOPY);
+    if (hOldSource != nullptr)
+        ::SelectObject(dcSource, hOldSource);
+    if (!bCopied)
+        return nullptr;
+    return static_cast<HBITMAP>(bmpCopy.Detach());
 }
 
 }  // namespace

@@ -25,6 +25,11 @@ CBitmap ScalePicture(const CBitmap& bmpPicture, SIZE sizePicture, const ShowSize
     return bmpScaled;
 }
 
+bool IsClean(const ScaledPicture& scaled)
+{
+    return std::all_of(scaled.m_wDissolved.begin(), scaled.m_wDissolved.end(), [](uint16_t w) { return w == 0; });
+}
+
 }  // namespace
 
 const CBitmap* PreparedPicture::Find(const ShowSize& size) const
@@ -54,4 +59,53 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
     if (std::find(sizes.begin(), sizes.end(), sizeOwn) != sizes.end())
         prepared.m_scaled.push_back(ScaledPicture{sizeOwn, std::move(bmpPicture)});
     return prepared;
+}
+
+void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTop)
+{
+    const auto find = [&](auto pred) {
+        return std::find_if(m_scaled.begin(), m_scaled.end(), [&](const ScaledPicture& scaled) {
+            return scaled.m_size == size && scaled.m_bmp.GetSafeHandle() != nullptr && pred(scaled);
+        });
+    };
+    const int nTileLeft = nLeft & 7;
+    const int nTileTop = nTop & 7;
+    if (find([&](const ScaledPicture& s) { return s.m_nTileLeft == nTileLeft && s.m_nTileTop == nTileTop; }) !=
+        m_scaled.end())
+        return;
+    const auto unclaimed = find([](const ScaledPicture& s) { return s.m_nTileLeft < 0; });
+    if (unclaimed != m_scaled.end()) {
+        unclaimed->m_nTileLeft = nTileLeft;
+        unclaimed->m_nTileTop = nTileTop;
+        return;
+    }
+    const auto clean = find(IsClean);
+    if (clean == m_scaled.end())
+        return;
+    // Stretched to its own size, the copy is the same pixels.
+    CBitmap bmpCopy = ScalePicture(clean->m_bmp, SIZE{size.m_nWidth, size.m_nHeight}, size);
+    if (bmpCopy.GetSafeHandle() != nullptr)
+        m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
+}
+
+const CBitmap* PreparedPicture::Dissolve(const ShowSize& size, int nLeft, int nTop, const PatternRows& wPattern)
+{
+    for (ScaledPicture& scaled : m_scaled) {
+        if (!(scaled.m_size == size) || scaled.m_nTileLeft != (nLeft & 7) || scaled.m_nTileTop != (nTop & 7) ||
+            scaled.m_bmp.GetSafeHandle() == nullptr)
+            continue;
+        PatternRows wNew{};
+        for (size_t i = 0; i < wNew.size(); ++i)
+            wNew[i] = static_cast<uint16_t>(wPattern[i] & ~scaled.m_wDissolved[i] & kFullPatternRow);
+        if (std::any_of(wNew.begin(), wNew.end(), [](uint16_t w) { return w != 0; })) {
+            uint32_t* pPixels = scaled.m_bmp.GetDibPixels();
+            if (pPixels == nullptr)
+                return nullptr;
+            BlackenPatternCells(pPixels, size.m_nWidth, size.m_nHeight, nLeft, nTop, wNew);
+            for (size_t i = 0; i < wNew.size(); ++i)
+                scaled.m_wDissolved[i] = static_cast<uint16_t>(scaled.m_wDissolved[i] | wNew[i]);
+        }
+        return &scaled.m_bmp;
+    }
+    return nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DissolvePattern.h"
 #include "Gdi.h"
 #include "ShowLayout.h"
 
@@ -12,6 +13,11 @@ struct ScaledPicture
 {
     ShowSize m_size;
     CBitmap m_bmp;
+    // Once a dissolve has claimed the copy: where the window's tile grid puts its top-left
+    // pixel (modulo 8), and the cells already black in it.
+    int m_nTileLeft = -1;
+    int m_nTileTop = -1;
+    PatternRows m_wDissolved{};
 };
 
 // One picture made ready for the screen: decoded, then scaled once, whole and unclipped, to
@@ -24,8 +30,16 @@ struct PreparedPicture
     std::vector<ScaledPicture> m_scaled;
 
     bool IsDecoded() const { return m_sizePicture.cx > 0 && m_sizePicture.cy > 0; }
-    // The copy at that size; null when it could not be made.
+    // The copy at that size, as prepared; null when it could not be made.
     const CBitmap* Find(const ShowSize& size) const;
+
+    // The dissolve writes its cells into the copies, so each position of the tile needs a copy
+    // of its own: claims one at that size for a picture whose top-left pixel lies at (nLeft,
+    // nTop) of the window, cloning a clean one if another position holds it. Every area claims
+    // before any cell is written.
+    void ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTop);
+    // The claimed copy with every cell of wPattern black in it; null when there is none.
+    const CBitmap* Dissolve(const ShowSize& size, int nLeft, int nTop, const PatternRows& wPattern);
 };
 
 // Runs on any thread: it touches nothing but the objects it makes.

@@ -4,6 +4,23 @@
 #include "SystemInfo.h"
 #include "SystemLibrary.h"
 
+namespace {
+
+bool IsWindows8OrLater()
+{
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExA(&version) &&
+           (version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2));
+}
+
+}  // namespace
+
+BOOL IsDisplayPowerSetting(const GUID& guid)
+{
+    return ::IsEqualGUID(guid, kConsoleDisplayState) || ::IsEqualGUID(guid, kMonitorPowerOn);
+}
+
 BOOL CSaverPlatform::IsWin9x()
 {
     return IsWin9xFamily();
@@ -31,6 +48,29 @@ DWORD CSaverPlatform::QueryUsePassword()
     if (!ReadRegistryValue(HKEY_CURRENT_USER, "control panel\\desktop", "ScreenSaveUsePassword", value, nSize))
         return 0;
     return value[0] | value[1] << 8 | value[2] << 16 | static_cast<DWORD>(value[3]) << 24;
+}
+
+// Both entry points are Vista's: bound at run time, so that older systems still load the saver.
+HPOWERNOTIFY CSaverPlatform::RegisterDisplayNotification(HWND hWnd)
+{
+    using PFNREGISTER = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
+    const CLibrary library = LoadSystemLibrary("user32.dll");
+    const PFNREGISTER pfnRegister = GetLibraryProc<PFNREGISTER>(library, "RegisterPowerSettingNotification");
+    if (pfnRegister == nullptr)
+        return nullptr;
+    // Windows 8 and later report the console display's state, dimming included; Vista and 7
+    // only the monitor's power.
+    const GUID& guid = IsWindows8OrLater() ? kConsoleDisplayState : kMonitorPowerOn;
+    return pfnRegister(hWnd, &guid, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+void CSaverPlatform::UnregisterDisplayNotification(HPOWERNOTIFY hNotify)
+{
+    using PFNUNREGISTER = BOOL(WINAPI*)(HPOWERNOTIFY);
+    const CLibrary library = LoadSystemLibrary("user32.dll");
+    const PFNUNREGISTER pfnUnregister = GetLibraryProc<PFNUNREGISTER>(library, "UnregisterPowerSettingNotification");
+    if (pfnUnregister != nullptr)
+        pfnUnregister(hNotify);
 }
 
 CSaverPlatform& CSaverPlatform::System()

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // What the saver window asks of the platform beyond its own window: the family, the 9x
-// password service, its setting and the screen-saver-running flag. Tests put their own in its place.
+// password service, its setting, the screen-saver-running flag and the display's power. Tests put their own in its place.
 class CSaverPlatform
 {
 public:
@@ -16,6 +16,18 @@ public:
     virtual void SetScreenSaverRunning(BOOL bRunning);
     // ScreenSaveUsePassword of the desktop settings; 0 when it cannot be read.
     virtual DWORD QueryUsePassword();
+    // Asks for WM_POWERBROADCAST when the display goes off, dims or comes back: the console
+    // display's state from Windows 8 on, the monitor's power on Vista and 7. Null where the
+    // system has no such report; the show then runs as it always did.
+    virtual HPOWERNOTIFY RegisterDisplayNotification(HWND hWnd);
+    virtual void UnregisterDisplayNotification(HPOWERNOTIFY hNotify);
 
     static CSaverPlatform& System();
 };
+
+// The power settings that report the display's state, with the values the platform's
+// documentation gives them: the console display (Windows 8 on) and the monitor's power.
+constexpr GUID kConsoleDisplayState{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+constexpr GUID kMonitorPowerOn{0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
+
+BOOL IsDisplayPowerSetting(const GUID& guid);

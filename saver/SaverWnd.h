@@ -35,9 +35,8 @@ protected:
     BOOL m_bWin9x = FALSE;
     BOOL m_bVerifying = FALSE;
     POINT m_ptCursor{};
+    CSaverPlatform& m_platform;
 
 private:
     void PostCloseRequest();
-
-    CSaverPlatform& m_platform;
 };

@@ -226,6 +226,38 @@ TEST(SlideShowDraw, DissolveTurnsExactlyTheSetCellsBlack)
     }
 }
 
+// Two monitors of one size share the prepared picture at offsets the tile does not divide;
+// through the steps of a dissolve and a repaint among them, every frame is the hold with the
+// cells set so far black, the tile aligned with the window, the gaps between monitors included.
+TEST(SlideShowDraw, DissolveStepsAndARepaintAmongThemKeepTheTileOnTheWindow)
+{
+    const std::vector<ShowArea> areas{{0, 0, 1000, 700}, {1003, 5, 1000, 700}};
+    ShowFixture show(2006, 710, false, areas);
+    ASSERT_NE(show.m_pShow, nullptr);
+    ASSERT_EQ(show.m_pShow->m_areas, areas);
+    show.Set(PHASE_HOLD, 0);
+    show.Repaint();
+    const std::vector<uint32_t> hold = show.m_target.Pixels();
+    ShowState& state = show.m_pShow->m_show;
+    ClearPattern(state.m_wPattern);
+    int n = 3;
+    const RandomSource random = [&n] { return n = n * 1103515245 + 12345, (n >> 16) & 0x7FFF; };
+    for (int nStep = 0; nStep <= kDissolveLastStep; ++nStep) {
+        SCOPED_TRACE(testing::Message() << "step " << nStep);
+        AddPatternCell(state.m_wPattern, random);
+        AddPatternCell(state.m_wPattern, random);
+        show.Set(PHASE_DISSOLVE, nStep);
+        show.Timer();
+        EXPECT_EQ(CountPatternMismatches(show.m_target.Pixels(), hold, state.m_wPattern, 2006), 0);
+        if (nStep == 12) {
+            // Exposed, as if something had been drawn over it all: the repaint brings it back.
+            show.m_target.Fill(kSentinel);
+            show.Repaint();
+            EXPECT_EQ(CountPatternMismatches(show.m_target.Pixels(), hold, state.m_wPattern, 2006), 0);
+        }
+    }
+}
+
 TEST(SlideShowDraw, NextDrawFollowsANewClientSize)
 {
     ShowFixture show(800, 600);

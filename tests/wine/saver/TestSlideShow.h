@@ -8,7 +8,10 @@
 class CTestSlideShow : public CSlideShowWnd
 {
 public:
-    explicit CTestSlideShow(PictureDecoder pfnDecode) : CSlideShowWnd(CSaverPlatform::System(), pfnDecode) {}
+    explicit CTestSlideShow(PictureDecoder pfnDecode, CSaverPlatform& platform = CSaverPlatform::System())
+        : CSlideShowWnd(platform, pfnDecode)
+    {
+    }
 
     using CSlideShowWnd::DrawFrame;
     using CSlideShowWnd::m_areas;
@@ -24,19 +27,38 @@ protected:
     std::vector<ShowArea> FindMonitors() override { return m_monitors; }
 };
 
+// The display's power report as the tests want it: registrations and their undoing recorded.
+class CDisplayPlatformFake : public CSaverPlatform
+{
+public:
+    HPOWERNOTIFY RegisterDisplayNotification(HWND hWnd) override
+    {
+        m_hRegistered = hWnd;
+        return m_hNotify;
+    }
+    void UnregisterDisplayNotification(HPOWERNOTIFY hNotify) override { m_unregistered.push_back(hNotify); }
+
+    const HPOWERNOTIFY m_hNotify = reinterpret_cast<HPOWERNOTIFY>(0x5A5A);
+    HWND m_hRegistered = nullptr;
+    std::vector<HPOWERNOTIFY> m_unregistered;
+};
+
 inline HBITMAP NoPicture(HMODULE, UINT)
 {
     return nullptr;
 }
 
-// Creates a hidden preview-mode show window at the screen's origin with a client area of the
-// given size; the window object deletes itself when the window is destroyed.
+// Creates a hidden show window at the screen's origin with a client area of the given size: a
+// preview-mode one, or full screen over the given platform. The window object deletes itself
+// when the window is destroyed.
 inline CTestSlideShow* CreateHiddenShow(int nWidth, int nHeight, PictureDecoder pfnDecode = LoadJpegResource,
-                                        const std::vector<ShowArea>& monitors = {})
+                                        const std::vector<ShowArea>& monitors = {},
+                                        CSaverPlatform* pFullScreen = nullptr)
 {
-    CTestSlideShow* pShow = new CTestSlideShow(pfnDecode);
+    CTestSlideShow* pShow = new CTestSlideShow(pfnDecode, pFullScreen ? *pFullScreen : CSaverPlatform::System());
     pShow->m_monitors = monitors;
-    pShow->SetPreviewMode();
+    if (pFullScreen == nullptr)
+        pShow->SetPreviewMode();
     const RECT rect{0, 0, nWidth, nHeight};
     if (!pShow->CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_POPUP, rect, nullptr, 0))
         return nullptr;

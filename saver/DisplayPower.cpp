@@ -1,0 +1,6 @@
+#include "DisplayPower.h"
+
+bool IsDisplayOff(uint32_t nState)
+{
+    return nState == 0;
+}
