@@ -1,7 +1,6 @@
 #include "DpiPicture.h"
 
 #include "DpiScale.h"
-#include "ScopedSelect.h"
 
 namespace {
 
@@ -15,27 +14,6 @@ HWND FindBitmapControl(HWND hDlg)
             return hChild;
     }
     return nullptr;
-}
-
-// A 24-bit copy of the bitmap at the given size. 24 bits, as the resources are: the themed
-// static control takes 32-bit bitmaps for ones with alpha and draws a copy of its own.
-HBITMAP CreateHalftoneCopy(const CBitmap& bmpSource, int nWidth, int nHeight)
-{
-    const SIZE sizeSource = bmpSource.GetSize();
-    CBitmap bmpCopy;
-    CMemoryDC dcSource(nullptr);
-    CMemoryDC dcCopy(nullptr);
-    if (!bmpCopy.CreateDIBSection(nWidth, nHeight, 24) || !dcSource.GetSafeHdc() || !dcCopy.GetSafeHdc())
-        return nullptr;
-    BOOL bDrawn = FALSE;
-    {
-        const CScopedSelect selectSource(dcSource, bmpSource);
-        const CScopedSelect selectCopy(dcCopy, bmpCopy);
-        dcCopy.SetStretchBltMode(HALFTONE);
-        dcCopy.SetBrushOrg(0, 0);
-        bDrawn = dcCopy.StretchBlt(0, 0, nWidth, nHeight, dcSource, 0, 0, sizeSource.cx, sizeSource.cy, SRCCOPY);
-    }
-    return bDrawn ? static_cast<HBITMAP>(bmpCopy.Detach()) : nullptr;
 }
 
 // Dialog units follow the font, whose metrics grow in whole pixels: at some scales the client
@@ -71,9 +49,10 @@ void CDpiPicture::Fit(HWND hDlg, UINT nDpi)
     const int nHeight = ScaleToDpi(sizeSource.cy, nDpi);
     if (nWidth <= 0 || nHeight <= 0)
         return;
+    // 24 bits, as the resources are: the themed static control takes 32-bit bitmaps for ones
+    // with alpha and draws a copy of its own.
     CBitmap bmpScaled;
-    bmpScaled.Attach(CreateHalftoneCopy(bmpSource, nWidth, nHeight));
-    if (!bmpScaled.GetSafeHandle())
+    if (!bmpScaled.CreateScaledCopy(bmpSource, nWidth, nHeight, 24))
         return;
 
     const HGDIOBJ hShown = reinterpret_cast<HGDIOBJ>(

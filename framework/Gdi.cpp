@@ -1,5 +1,10 @@
 #include "Gdi.h"
 
+#include "PixelScale.h"
+
+#include <memory>
+#include <new>
+
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
@@ -48,6 +53,37 @@ BOOL CBitmap::CreateDIBSection(int nWidth, int nHeight, WORD nBitCount, void** p
     return m_hObject != nullptr;
 }
 
+BOOL CBitmap::CreateScaledCopy(const CBitmap& source, int nWidth, int nHeight, WORD nBitCount)
+{
+    DeleteObject();
+    const SIZE size = source.GetSize();
+    if (size.cx <= 0 || size.cy <= 0 || (nBitCount != 24 && nBitCount != 32))
+        return FALSE;
+    // The source read as 32-bit rows bottom-up, the order every Windows gives GetDIBits.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const ptrdiff_t nSourceStride = static_cast<ptrdiff_t>(size.cx) * 4;
+    const std::unique_ptr<unsigned char[]> pSource(new (std::nothrow) unsigned char[nSourceStride * size.cy]);
+    const CMemoryDC dc(nullptr);
+    if (!pSource || !dc.GetSafeHdc() ||
+        ::GetDIBits(dc, source, 0, size.cy, pSource.get(), &info, DIB_RGB_COLORS) != size.cy)
+        return FALSE;
+    void* pBits = nullptr;
+    if (!CreateDIBSection(nWidth, nHeight, nBitCount, &pBits))
+        return FALSE;
+    const PixelRows from{pSource.get() + nSourceStride * (size.cy - 1), size.cx, size.cy, -nSourceStride, 4};
+    const ptrdiff_t nStride = ((static_cast<ptrdiff_t>(nWidth) * nBitCount + 31) / 32) * 4;
+    const PixelRows to{static_cast<unsigned char*>(pBits), nWidth, nHeight, nStride, nBitCount / 8};
+    if (!ScalePixels(from, to))
+        DeleteObject();
+    return m_hObject != nullptr;
+}
+
 SIZE CBitmap::GetSize() const
 {
     BITMAP bm{};
@@ -85,11 +121,6 @@ BOOL CDC::RestoreDC(int nSavedDC)
 HGDIOBJ CDC::SelectObject(const CGdiObject& object)
 {
     return ::SelectObject(m_hDC, object.GetSafeHandle());
-}
-
-int CDC::SetStretchBltMode(int nMode)
-{
-    return ::SetStretchBltMode(m_hDC, nMode);
 }
 
 int CDC::SetROP2(int nDrawMode)
@@ -146,12 +177,6 @@ BOOL CDC::Rectangle(int nLeft, int nTop, int nRight, int nBottom)
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, dwRop);
-}
-
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                     int nSrcHeight, DWORD dwRop)
-{
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, hSrcDC, xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 CMemoryDC::CMemoryDC(HDC hCompatibleDC) : CDC(::CreateCompatibleDC(hCompatibleDC)) {}

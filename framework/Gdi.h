@@ -44,6 +44,9 @@ public:
     // may make and fill it, and a 32-bit one is copied to a true-colour display unconverted.
     // ppBits, when given, receives its pixels.
     BOOL CreateDIBSection(int nWidth, int nHeight, WORD nBitCount = 32, void** ppBits = nullptr);
+    // Such a DIB section (24 or 32 bits) holding the whole of source scaled to the given size by
+    // ScalePixels, which every Windows draws alike; any thread may call it.
+    BOOL CreateScaledCopy(const CBitmap& source, int nWidth, int nHeight, WORD nBitCount = 32);
     // Width and height in pixels; 0 x 0 when none is held.
     SIZE GetSize() const;
     // The pixels of a 32-bit DIB section made as above, top row first, once every drawing
@@ -74,7 +77,6 @@ public:
     int SaveDC();
     BOOL RestoreDC(int nSavedDC);
     HGDIOBJ SelectObject(const CGdiObject& object);
-    int SetStretchBltMode(int nMode);
     int SetROP2(int nDrawMode);
     BOOL SetViewportOrg(int x, int y);
     int IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom);
@@ -87,8 +89,6 @@ public:
     void FillSolidRect(int x, int y, int nWidth, int nHeight, COLORREF color);
     BOOL Rectangle(int nLeft, int nTop, int nRight, int nBottom);
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, HDC hSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                    int nSrcHeight, DWORD dwRop);
 
 protected:
     HDC m_hDC = nullptr;

@@ -1,27 +1,15 @@
 #include "PreparedPicture.h"
 
 #include "SaverResource.h"
-#include "ScopedSelect.h"
 
 #include <algorithm>
 
 namespace {
 
-CBitmap ScalePicture(const CBitmap& bmpPicture, SIZE sizePicture, const ShowSize& size)
+CBitmap ScalePicture(const CBitmap& bmpPicture, const ShowSize& size)
 {
     CBitmap bmpScaled;
-    if (!bmpScaled.CreateDIBSection(size.m_nWidth, size.m_nHeight))
-        return bmpScaled;
-    CMemoryDC dcSource(nullptr);
-    CMemoryDC dcScaled(nullptr);
-    const CScopedSelect selectSource(dcSource, bmpPicture);
-    const CScopedSelect selectScaled(dcScaled, bmpScaled);
-    dcScaled.SetStretchBltMode(HALFTONE);
-    dcScaled.SetBrushOrg(0, 0);
-    if (!selectSource.IsSelected() || !selectScaled.IsSelected() ||
-        !dcScaled.StretchBlt(0, 0, size.m_nWidth, size.m_nHeight, dcSource, 0, 0, sizePicture.cx, sizePicture.cy,
-                             SRCCOPY))
-        bmpScaled.DeleteObject();
+    bmpScaled.CreateScaledCopy(bmpPicture, size.m_nWidth, size.m_nHeight);
     return bmpScaled;
 }
 
@@ -54,7 +42,7 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
     const std::vector<ShowSize> sizes = ScaledPictureSizes(areas, sizePicture.cx, sizePicture.cy);
     for (const ShowSize& size : sizes)
         if (!(size == sizeOwn))
-            prepared.m_scaled.push_back(ScaledPicture{size, ScalePicture(bmpPicture, sizePicture, size)});
+            prepared.m_scaled.push_back(ScaledPicture{size, ScalePicture(bmpPicture, size)});
     // Drawn at its own size, the decoded picture itself is the copy; otherwise it goes now.
     if (std::find(sizes.begin(), sizes.end(), sizeOwn) != sizes.end())
         prepared.m_scaled.push_back(ScaledPicture{sizeOwn, std::move(bmpPicture)});

@@ -58,23 +58,23 @@ private:
     CDC m_cdc{m_dc};
 };
 
-// Picture 1 stretched whole, once, to dw x dh: what every step must show, only moved.
-std::vector<uint32_t> StretchedOnce(int nWidth, int nHeight)
+// Picture 1 scaled whole, once, to dw x dh by the show's scaler: what every step must show, only
+// moved. The scaler's pixels themselves are owned by its native test.
+std::vector<uint32_t> ScaledOnce(int nWidth, int nHeight)
 {
     CDibTarget target(nWidth, nHeight);
-    HBITMAP hPicture = LoadJpegResource(nullptr, IDR_PICTURE1);
+    CBitmap bmpPicture, bmpScaled;
+    bmpPicture.Attach(LoadJpegResource(nullptr, IDR_PICTURE1));
+    bmpScaled.CreateScaledCopy(bmpPicture, nWidth, nHeight);
     HDC hSource = CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = SelectObject(hSource, hPicture);
-    SetStretchBltMode(target.m_dc, HALFTONE);
-    SetBrushOrgEx(target.m_dc, 0, 0, nullptr);
-    StretchBlt(target.m_dc, 0, 0, nWidth, nHeight, hSource, 0, 0, 1024, 768, SRCCOPY);
+    HGDIOBJ hOld = SelectObject(hSource, bmpScaled);
+    BitBlt(target.m_dc, 0, 0, nWidth, nHeight, hSource, 0, 0, SRCCOPY);
     SelectObject(hSource, hOld);
     DeleteDC(hSource);
-    DeleteObject(hPicture);
     return target.Pixels();
 }
 
-// Pixels of one area after a draw: the picture (stretched once) at x, black in the columns
+// Pixels of one area after a draw: the picture (scaled once) at x, black in the columns
 // [nBlackFrom, nBlackTo) beside it, the rest (above and below it) as before; x and the columns
 // count from the area's left. Returns how many differ.
 int CountWrongInArea(const std::vector<uint32_t>& pixels, int nWidth, const ShowArea& area, int x, int nBlackFrom,
@@ -162,7 +162,7 @@ TEST(SlideShowDraw, HoldPlacesThePictureBetweenBlackBands)
         ShowFixture show(size.cx, size.cy);
         ASSERT_NE(show.m_pShow, nullptr);
         const std::vector<uint32_t> before = show.m_target.Pixels();
-        const std::vector<uint32_t> picture = StretchedOnce(show.m_geometry.m_nWidth, show.m_geometry.m_nHeight);
+        const std::vector<uint32_t> picture = ScaledOnce(show.m_geometry.m_nWidth, show.m_geometry.m_nHeight);
         show.Set(PHASE_HOLD, 0);
         show.Repaint();
         // Bands left and right are black over the full height; above and below stay as they were.
@@ -172,14 +172,14 @@ TEST(SlideShowDraw, HoldPlacesThePictureBetweenBlackBands)
     }
 }
 
-TEST(SlideShowDraw, EachSlideStepIsThePictureStretchedOnceAndMoved)
+TEST(SlideShowDraw, EachSlideStepIsThePictureScaledOnceAndMoved)
 {
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
         ASSERT_NE(show.m_pShow, nullptr);
         const ShowGeometry& g = show.m_geometry;
-        const std::vector<uint32_t> picture = StretchedOnce(g.m_nWidth, g.m_nHeight);
+        const std::vector<uint32_t> picture = ScaledOnce(g.m_nWidth, g.m_nHeight);
         for (int nStep = 0; nStep <= 10; ++nStep) {
             const int x = ComputeSlideLeft(g, size.cx, nStep);
             show.Set(PHASE_SLIDE_IN, nStep);
@@ -266,7 +266,7 @@ TEST(SlideShowDraw, NextDrawFollowsANewClientSize)
     CDibTarget wide(1366, 768);
     show.Set(PHASE_HOLD, 0);
     show.m_pShow->DrawShow(wide.Dc(), TRUE);
-    const std::vector<uint32_t> picture = StretchedOnce(1024, 768);
+    const std::vector<uint32_t> picture = ScaledOnce(1024, 768);
     EXPECT_EQ(wide.At(170, 300), 0u);
     EXPECT_EQ(wide.At(171, 300), picture[300 * 1024]);
     EXPECT_EQ(wide.At(1194, 300), picture[300 * 1024 + 1023]);
@@ -303,7 +303,7 @@ TEST(SlideShowDraw, EachAreaShowsTheSameFrameFittedToIt)
     ShowFixture show(1600, 700, false, areas);
     ASSERT_NE(show.m_pShow, nullptr);
     ASSERT_EQ(show.m_pShow->m_areas, areas);
-    const std::vector<uint32_t> pictures[] = {StretchedOnce(933, 700), StretchedOnce(576, 432)};
+    const std::vector<uint32_t> pictures[] = {ScaledOnce(933, 700), ScaledOnce(576, 432)};
     show.m_target.Fill(kSentinel);
     const std::vector<uint32_t> before = show.m_target.Pixels();
     for (int nStep : {0, 4, 10}) {
@@ -330,8 +330,8 @@ TEST(SlideShowDraw, EachAreaShowsTheSameFrameFittedToIt)
     show.m_target.Fill(kSentinel);
     show.Repaint();
     const std::vector<uint32_t> after = show.m_target.Pixels();
-    EXPECT_EQ(CountWrongInArea(after, 1600, moved[0], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
-    EXPECT_EQ(CountWrongInArea(after, 1600, moved[1], 0, 0, 800, before, StretchedOnce(800, 600)), 0);
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[0], 0, 0, 800, before, ScaledOnce(800, 600)), 0);
+    EXPECT_EQ(CountWrongInArea(after, 1600, moved[1], 0, 0, 800, before, ScaledOnce(800, 600)), 0);
 }
 
 // Back to back, each change of picture waits for a late preparation rather than show another.
