@@ -70,8 +70,8 @@ void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTo
     const auto clean = find(IsClean);
     if (clean == m_scaled.end())
         return;
-    // Stretched to its own size, the copy is the same pixels.
-    CBitmap bmpCopy = ScalePicture(clean->m_bmp, SIZE{size.m_nWidth, size.m_nHeight}, size);
+    // Scaled to its own size, the copy is the same pixels.
+    CBitmap bmpCopy = ScalePicture(clean->m_bmp, size);
     if (bmpCopy.GetSafeHandle() != nullptr)
         m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
 }
