@@ -1,6 +1,7 @@
 #include "Monitors.h"
 
 #include "SystemLibrary.h"
+#include "SystemSide.h"
 
 namespace {
 
@@ -52,6 +53,6 @@ RECT MonitorWorkArea(HWND hWnd)
     if (pfnFromWindow && pfnGetInfo && pfnGetInfo(pfnFromWindow(hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
         return monitor.rcWork;
     RECT rcWork = PrimaryScreenRect();
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    SideSystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
     return rcWork;
 }

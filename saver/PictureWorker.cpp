@@ -1,6 +1,7 @@
 #include "PictureWorker.h"
 
 #include "ComApartment.h"
+#include "SystemSide.h"
 
 #include <objbase.h>
 
@@ -32,7 +33,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
     pJob->m_result.m_nPicture = pJob->m_nPicture;
     if (SUCCEEDED(hr))
         ::CoUninitialize();
-    if (!::PostMessageW(pJob->m_hWnd, pJob->m_nMessage, 0, reinterpret_cast<LPARAM>(pJob)))
+    if (!SidePostMessage(pJob->m_hWnd, pJob->m_nMessage, 0, reinterpret_cast<LPARAM>(pJob)))
         delete pJob;
     return 0;
 }
@@ -75,7 +76,7 @@ std::unique_ptr<PreparedPicture> CPictureWorker::Wait(HWND hWnd)
     // The thread posts its job before it ends: once it has ended, the job is in the queue.
     Join();
     MSG msg;
-    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
+    while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
         std::unique_ptr<PreparedPicture> pPicture = Adopt(msg.lParam);
         if (pPicture != nullptr)
             return pPicture;
@@ -90,7 +91,7 @@ void CPictureWorker::Drain(HWND hWnd)
     m_bOutstanding = FALSE;
     Join();
     MSG msg;
-    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE))
+    while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE))
         Adopt(msg.lParam);
 }
 
