@@ -1,5 +1,6 @@
 #include "FileRemoval.h"
 
+#include "File.h"
 #include "FsRedirection.h"
 
 #include <windows.h>
@@ -20,6 +21,5 @@ FileRemoval RemoveInstalledFile(const std::string& strPath)
         return FileRemoval::Missing;
     if (nError != ERROR_SHARING_VIOLATION && nError != ERROR_ACCESS_DENIED)
         return FileRemoval::Failed;
-    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? FileRemoval::AtRestart
-                                                                              : FileRemoval::Failed;
+    return RemoveAtRestart(strPath) ? FileRemoval::AtRestart : FileRemoval::Failed;
 }

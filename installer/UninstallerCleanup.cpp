@@ -1,5 +1,6 @@
 #include "UninstallerCleanup.h"
 
+#include "File.h"
 #include "InstalledProduct.h"
 #include "ScopedHandle.h"
 #include "ShiftJisPath.h"
@@ -17,8 +18,8 @@ const DWORD kRetryPeriod = 50;
 
 void RemoveAtRestart(const std::string& strProgram, const std::string& strFolder)
 {
-    MoveFileExA(strProgram.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    MoveFileExA(strFolder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    ::RemoveAtRestart(strProgram);
+    ::RemoveAtRestart(strFolder);
 }
 
 bool DeleteWhenReleased(const std::string& strPath)
