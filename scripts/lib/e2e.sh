@@ -144,11 +144,7 @@ stays_for() {
 
 process_alive() { kill -0 "$1" 2>/dev/null; }
 
-# --- The 9x family. win98 PROGRAM.EXE: Wine reports Windows 98 to programs of that name.
-win98() {
-  wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$1" /v Version /d win98 /f >/dev/null 2>&1
-}
-
+# --- The 9x family (Wine's win98 mode: wine_env_win98).
 # The relay check: programs started through relay_wine log every call into the system DLLs
 # (Wine's +relay, narrowed by RelayInclude), where each module was loaded (+loaddll) and by
 # which process (+pid); relay_check then fails on any call, made by the program's process from

@@ -15,8 +15,8 @@ SYSTEM_INI=$WINEPREFIX/drive_c/windows/system.ini
 FOLDER=$WINEPREFIX/drive_c/'Program Files'/Orvanta
 ENTRY_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta'
 OTHER_SAVER='C:\windows\system32\other.scr'
-win98 installer.exe
-win98 uninstall.exe
+wine_env_win98 installer.exe
+wine_env_win98 uninstall.exe
 relay_begin
 
 boot_value() { tr -d '\r' <"$SYSTEM_INI" | awk -F= '/^\[/ { on = (tolower($0) == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }

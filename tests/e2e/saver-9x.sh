@@ -10,7 +10,7 @@ size=${1:-1024x768}
 e2e_begin "$size"
 saver=$ORVANTA_BIN/Orvanta.scr
 caption='Orvantaスクリーンセーバー'
-win98 Orvanta.scr
+wine_env_win98 Orvanta.scr
 relay_begin
 frame=$WINE_RUN_DIR/frame.png
 
