@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#ifndef _WIN64
 bool UsesAnsiCalls()
 {
     // No guarded static: threads that race here all store the same answer.
@@ -12,6 +13,7 @@ bool UsesAnsiCalls()
         s_nSide = IsWin9xFamily() ? 1 : 2;
     return s_nSide == 1;
 }
+#endif
 
 std::string AnsiFromWide(const std::wstring& strText)
 {

@@ -10,8 +10,15 @@
 // IsWin9xFamily(). Every window class and window of ours, and every dialog, stays on that one
 // side, so nothing above the framework sees which side is in use.
 
-// True when the A forms are in use: on the 9x family.
+// True when the A forms are in use: on the 9x family, which runs no 64-bit program.
+#ifdef _WIN64
+inline bool UsesAnsiCalls()
+{
+    return false;
+}
+#else
 bool UsesAnsiCalls();
+#endif
 
 // Texts through the ANSI code page; empty for an empty or unconvertible text.
 std::string AnsiFromWide(const std::wstring& strText);
