@@ -11,7 +11,7 @@ namespace {
 void RestrictLibrarySearch()
 {
     using PFNSETDEFAULTDLLDIRECTORIES = BOOL(WINAPI*)(DWORD);
-    const HMODULE hKernel = GetModuleHandleW(L"kernel32.dll");
+    const HMODULE hKernel = GetModuleHandleA("kernel32.dll");
     const FARPROC pfn = hKernel ? GetProcAddress(hKernel, "SetDefaultDllDirectories") : nullptr;
     if (pfn)
         reinterpret_cast<PFNSETDEFAULTDLLDIRECTORIES>(reinterpret_cast<void*>(pfn))(LOAD_LIBRARY_SEARCH_SYSTEM32);

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "ExceptionReport.h"
+#include "SystemSide.h"
 #include "WinApp.h"
 
 void DDX_Control(CDataExchange* pDX, int nIdc, CWnd& rControl)
@@ -17,9 +18,9 @@ INT_PTR CDialog::DoModal()
 {
     const HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetSafeOwner();
     const CWinApp* pApp = AfxGetApp();
-    const HINSTANCE hInstance = pApp ? pApp->m_hInstance : GetModuleHandleW(nullptr);
-    return DialogBoxParamW(hInstance, MAKEINTRESOURCEW(m_nIdTemplate), hOwner, &CDialog::DialogProcStatic,
-                           reinterpret_cast<LPARAM>(this));
+    const HINSTANCE hInstance = pApp ? pApp->m_hInstance : GetModuleHandleA(nullptr);
+    return SideDialogBoxParam(hInstance, m_nIdTemplate, hOwner, &CDialog::DialogProcStatic,
+                              reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK CDialog::DialogProcStatic(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam)

@@ -1,5 +1,7 @@
 #include "DisplayText.h"
 
+#include "SystemSide.h"
+
 namespace {
 
 const UINT kCodePageShiftJis = 932;
@@ -21,8 +23,5 @@ std::wstring WideFromCp932(const std::string& strText)
 
 std::wstring LoadResourceString(UINT nId)
 {
-    // With a zero buffer size LoadStringW hands out the resource's own read-only text.
-    const wchar_t* pszText = nullptr;
-    const int nLength = LoadStringW(GetModuleHandleW(nullptr), nId, reinterpret_cast<LPWSTR>(&pszText), 0);
-    return nLength > 0 && pszText ? std::wstring(pszText, static_cast<size_t>(nLength)) : std::wstring();
+    return SideLoadString(GetModuleHandleA(nullptr), nId);
 }

@@ -1,16 +1,15 @@
 #include "DpiPicture.h"
 
 #include "DpiScale.h"
+#include "SystemSide.h"
 
 namespace {
 
 HWND FindBitmapControl(HWND hDlg)
 {
     for (HWND hChild = GetWindow(hDlg, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
-        wchar_t szClass[16] = L"";
-        GetClassNameW(hChild, szClass, 16);
-        const LONG_PTR nStyle = GetWindowLongPtrW(hChild, GWL_STYLE);
-        if (_wcsicmp(szClass, L"Static") == 0 && (nStyle & SS_TYPEMASK) == SS_BITMAP)
+        const LONG_PTR nStyle = SideGetWindowLongPtr(hChild, GWL_STYLE);
+        if (_wcsicmp(SideGetClassName(hChild).c_str(), L"Static") == 0 && (nStyle & SS_TYPEMASK) == SS_BITMAP)
             return hChild;
     }
     return nullptr;
@@ -41,9 +40,9 @@ void CDpiPicture::Fit(HWND hDlg, UINT nDpi)
     if (!hControl || (nDpi == kDefaultDpi && !m_bmpScaled.GetSafeHandle()))
         return;
     // Always from the resource, never from an earlier scaled copy: no loss piles up.
-    const HINSTANCE hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hDlg, GWLP_HINSTANCE));
+    const HINSTANCE hInstance = reinterpret_cast<HINSTANCE>(SideGetWindowLongPtr(hDlg, GWLP_HINSTANCE));
     CBitmap bmpSource;
-    bmpSource.Attach(LoadImageW(hInstance, MAKEINTRESOURCEW(m_nIdBitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    bmpSource.Attach(SideLoadImage(hInstance, m_nIdBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     const SIZE sizeSource = bmpSource.GetSize();
     const int nWidth = ScaleToDpi(sizeSource.cx, nDpi);
     const int nHeight = ScaleToDpi(sizeSource.cy, nDpi);
@@ -56,7 +55,7 @@ void CDpiPicture::Fit(HWND hDlg, UINT nDpi)
         return;
 
     const HGDIOBJ hShown = reinterpret_cast<HGDIOBJ>(
-        SendMessageW(hControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(bmpScaled))));
+        SideSendMessage(hControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(bmpScaled))));
     // The template's own picture is the caller's once replaced; an earlier copy of ours goes
     // with the Attach below.
     if (hShown && hShown != m_bmpScaled.GetSafeHandle())

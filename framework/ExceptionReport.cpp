@@ -1,5 +1,7 @@
 #include "ExceptionReport.h"
 
+#include "SystemSide.h"
+
 #include <windows.h>
 
 #include <cwchar>
@@ -18,5 +20,5 @@ void ReportSwallowedException(const wchar_t* pszWhere) noexcept
     }
     wchar_t szReport[400];
     swprintf(szReport, 400, L"%ls swallowed %ls\n", pszWhere, szWhat);
-    OutputDebugStringW(szReport);
+    SideOutputDebugString(szReport);
 }

@@ -50,3 +50,12 @@ private:
     CKernelHandle m_hFile;
     std::string m_strFileName;
 };
+
+// Moves strFrom to strTo, replacing a file there. The 9x family has no MoveFileEx: there the
+// old file is deleted first, so a caller that must be able to go back keeps a copy of it.
+bool MoveFileReplacing(const std::string& strFrom, const std::string& strTo) noexcept;
+
+// Leaves the file, or on the NT family an empty folder, to be deleted at the next restart:
+// MoveFileEx there, a NUL= line in WININIT.INI's [rename] (short names) on the 9x family,
+// where a folder cannot be left so and stays.
+bool RemoveAtRestart(const std::string& strPath) noexcept;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SystemSide.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,7 +14,7 @@ public:
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIdNewItem = 0, const std::wstring& strNewItem = std::wstring())
     {
-        return AppendMenuW(m_hMenu, nFlags, nIdNewItem, strNewItem.empty() ? nullptr : strNewItem.c_str());
+        return SideAppendMenu(m_hMenu, nFlags, nIdNewItem, strNewItem);
     }
 
     UINT EnableMenuItem(UINT nIdEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIdEnableItem, nEnable); }

@@ -1,6 +1,7 @@
 #include "Monitors.h"
 
 #include "SystemLibrary.h"
+#include "SystemSide.h"
 
 namespace {
 
@@ -44,14 +45,16 @@ std::vector<RECT> EnumMonitorRects()
 RECT MonitorWorkArea(HWND hWnd)
 {
     using PFNMONITORFROMWINDOW = HMONITOR(WINAPI*)(HWND, DWORD);
-    using PFNGETMONITORINFOW = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
+    using PFNGETMONITORINFO = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
     const auto pfnFromWindow = GetLinkedProc<PFNMONITORFROMWINDOW>("user32.dll", "MonitorFromWindow");
-    const auto pfnGetInfo = GetLinkedProc<PFNGETMONITORINFOW>("user32.dll", "GetMonitorInfoW");
+    // 98 has only the A form; without text in a plain MONITORINFO the two are the same.
+    const auto pfnGetInfo =
+        GetLinkedProc<PFNGETMONITORINFO>("user32.dll", UsesAnsiCalls() ? "GetMonitorInfoA" : "GetMonitorInfoW");
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (pfnFromWindow && pfnGetInfo && pfnGetInfo(pfnFromWindow(hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
         return monitor.rcWork;
     RECT rcWork = PrimaryScreenRect();
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    SideSystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
     return rcWork;
 }

@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "SystemSide.h"
+
 #include <algorithm>
 
 namespace {
@@ -63,8 +65,7 @@ bool WriteRegistryString(const CRegistryKey& key, const char* pszName, const std
 
 bool WriteRegistryString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strValue)
 {
-    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
-                                   static_cast<DWORD>((strValue.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return key && SideRegSetString(key.Get(), pszName, strValue) == ERROR_SUCCESS;
 }
 
 std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName)
@@ -90,8 +91,7 @@ bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, c
 
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue)
 {
-    return key && ::RegSetValueExW(key.Get(), pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&nValue),
-                                   sizeof(nValue)) == ERROR_SUCCESS;
+    return key && SideRegSetNumber(key.Get(), pszName, nValue) == ERROR_SUCCESS;
 }
 
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName)

@@ -3,6 +3,7 @@
 #include "DisplayText.h"
 #include "FrameworkResource.h"
 #include "SystemLibrary.h"
+#include "SystemSide.h"
 
 #include <commctrl.h>
 
@@ -12,9 +13,7 @@ CWinApp* s_pApp = nullptr;
 
 std::wstring ModuleStem()
 {
-    wchar_t szPath[MAX_PATH];
-    const DWORD nLength = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    const std::wstring strPath(szPath, nLength < MAX_PATH ? nLength : 0);
+    const std::wstring strPath = SideGetModuleFileName(nullptr);
     const size_t nSlash = strPath.find_last_of(L"\\/");
     std::wstring strName = nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
     const size_t nDot = strName.rfind(L'.');
@@ -30,7 +29,7 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
-CWinApp::CWinApp() : m_hInstance(GetModuleHandleW(nullptr)), m_strAppName(LoadResourceString(IDS_APP_TITLE))
+CWinApp::CWinApp() : m_hInstance(GetModuleHandleA(nullptr)), m_strAppName(LoadResourceString(IDS_APP_TITLE))
 {
     if (m_strAppName.empty())
         m_strAppName = ModuleStem();
@@ -59,9 +58,9 @@ int CWinApp::Run()
     if (!m_pMainWnd)
         return 0;
     MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    while (SideGetMessage(&msg) > 0) {
         TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        SideDispatchMessage(&msg);
     }
     return static_cast<int>(msg.wParam);
 }

@@ -1,11 +1,12 @@
 #include "WindowSubclass.h"
 
 #include "SystemLibrary.h"
+#include "SystemSide.h"
 
 namespace {
 
 // Where the window procedure is replaced, the subclass object is found through this property.
-const wchar_t kSubclassProp[] = L"Orvanta.Subclass";
+const char kSubclassProp[] = "Orvanta.Subclass";
 
 template <typename PFN>
 PFN GetComctl32Proc(const char* pszName, WORD nOrdinal)
@@ -30,12 +31,12 @@ bool CWindowSubclass::BindComctl32()
 
 bool CWindowSubclass::ReplaceWindowProc()
 {
-    if (!SetPropW(m_hWnd, kSubclassProp, this))
+    if (!SideSetProp(m_hWnd, kSubclassProp, this))
         return false;
     m_pfnPrevious = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWindowSubclass::ReplacedProc)));
+        SideSetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWindowSubclass::ReplacedProc)));
     if (m_pfnPrevious == nullptr)
-        RemovePropW(m_hWnd, kSubclassProp);
+        SideRemoveProp(m_hWnd, kSubclassProp);
     return m_pfnPrevious != nullptr;
 }
 
@@ -54,8 +55,8 @@ void CWindowSubclass::Remove()
     if (m_pfnRemove) {
         m_pfnRemove(m_hWnd, m_pfnProc, 0);
     } else if (m_pfnPrevious) {
-        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnPrevious));
-        RemovePropW(m_hWnd, kSubclassProp);
+        SideSetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnPrevious));
+        SideRemoveProp(m_hWnd, kSubclassProp);
     }
     m_hWnd = nullptr;
     m_pfnRemove = nullptr;
@@ -66,12 +67,12 @@ void CWindowSubclass::Remove()
 LRESULT CWindowSubclass::Default(UINT nMsg, WPARAM wParam, LPARAM lParam) const
 {
     return m_pfnDefault ? m_pfnDefault(m_hWnd, nMsg, wParam, lParam)
-                        : CallWindowProcW(m_pfnPrevious, m_hWnd, nMsg, wParam, lParam);
+                        : SideCallWindowProc(m_pfnPrevious, m_hWnd, nMsg, wParam, lParam);
 }
 
 LRESULT CALLBACK CWindowSubclass::ReplacedProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    const auto* pSubclass = static_cast<const CWindowSubclass*>(GetPropW(hWnd, kSubclassProp));
+    const auto* pSubclass = static_cast<const CWindowSubclass*>(SideGetProp(hWnd, kSubclassProp));
     return pSubclass ? pSubclass->m_pfnProc(hWnd, nMsg, wParam, lParam, 0, pSubclass->m_dwRefData)
-                     : DefWindowProcW(hWnd, nMsg, wParam, lParam);
+                     : SideDefWindowProc(hWnd, nMsg, wParam, lParam);
 }

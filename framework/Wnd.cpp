@@ -25,7 +25,7 @@ static_assert(sizeof(LONG_PTR) == sizeof(CWnd*), "window data narrower than a po
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    return reinterpret_cast<CWnd*>(SideGetWindowLongPtr(hWnd, GWLP_USERDATA));
 }
 
 void CWnd::Bind(HWND hWnd)
@@ -33,7 +33,7 @@ void CWnd::Bind(HWND hWnd)
     m_hWnd = hWnd;
     m_bBound = true;
     m_bDestroyed = false;
-    SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SideSetWindowLongPtr(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void CWnd::Subclass(HWND hWnd)
@@ -49,7 +49,7 @@ void CWnd::Unbind()
     if (m_subclass.IsInstalled())
         m_subclass.Remove();
     else if (m_bBound)
-        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+        SideSetWindowLongPtr(m_hWnd, GWLP_USERDATA, 0);
     m_bBound = false;
     m_bDestroyed = true;
     if (CWinApp* pApp = AfxGetApp())
@@ -76,7 +76,7 @@ LRESULT CALLBACK CWnd::WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPA
             t_pCreating = nullptr;
     }
     CWnd* pWnd = FromHandlePermanent(hWnd);
-    return pWnd ? pWnd->Dispatch(nMsg, wParam, lParam) : DefWindowProcW(hWnd, nMsg, wParam, lParam);
+    return pWnd ? pWnd->Dispatch(nMsg, wParam, lParam) : SideDefWindowProc(hWnd, nMsg, wParam, lParam);
 }
 
 LRESULT CALLBACK CWnd::SubclassProcStatic(HWND, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dwRefData)
@@ -115,7 +115,7 @@ LRESULT CWnd::Default()
 {
     const MSG& msg = m_msgCurrent;
     return m_subclass.IsInstalled() ? m_subclass.Default(msg.message, msg.wParam, msg.lParam)
-                                    : DefWindowProcW(m_hWnd, msg.message, msg.wParam, msg.lParam);
+                                    : SideDefWindowProc(m_hWnd, msg.message, msg.wParam, msg.lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -208,9 +208,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const std::wstring& strClassName, LPCWSTR p
                     const RECT& rect, HWND hWndParent, UINT_PTR nId)
 {
     t_pCreating = this;
-    const HWND hWnd = CreateWindowExW(dwExStyle, strClassName.c_str(), pszWindowName, dwStyle, rect.left, rect.top,
-                                      rect.right - rect.left, rect.bottom - rect.top, hWndParent,
-                                      reinterpret_cast<HMENU>(nId), GetModuleHandleW(nullptr), this);
+    const HWND hWnd = SideCreateWindowEx(dwExStyle, strClassName.c_str(), pszWindowName, dwStyle, rect, hWndParent,
+                                         reinterpret_cast<HMENU>(nId), GetModuleHandleA(nullptr), this);
     // A window that was bound and then failed went through WM_NCDESTROY already (and this
     // object may be gone); one that never got that far is released here alike.
     const bool bNeverBound = t_pCreating == this;
@@ -229,9 +228,9 @@ std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrus
     wchar_t szName[96];
     swprintf(szName, sizeof szName / sizeof szName[0], L"OrvWnd:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor),
              static_cast<void*>(hBrush), static_cast<void*>(hIcon));
-    const HINSTANCE hInstance = GetModuleHandleW(nullptr);
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(hInstance, szName, &wc)) {
+    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
+    if (!SideIsClassRegistered(hInstance, szName)) {
+        WNDCLASSW wc{};
         wc.style = nClassStyle;
         wc.lpfnWndProc = &CWnd::WindowProcStatic;
         wc.hInstance = hInstance;
@@ -239,7 +238,7 @@ std::wstring AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hBrus
         wc.hCursor = hCursor;
         wc.hbrBackground = hBrush;
         wc.lpszClassName = szName;
-        RegisterClassW(&wc);
+        SideRegisterClass(wc);
     }
     return szName;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Menu.h"
+#include "SystemSide.h"
 #include "WindowSubclass.h"
 
 #include <windows.h>
@@ -29,10 +30,10 @@ public:
 
     CWnd GetDlgItem(int nId) const { return CWnd(::GetDlgItem(m_hWnd, nId)); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    void SetWindowText(const std::wstring& strText) { SetWindowTextW(m_hWnd, strText.c_str()); }
+    void SetWindowText(const std::wstring& strText) { SideSetWindowText(m_hWnd, strText); }
     LRESULT SendMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return SendMessageW(m_hWnd, nMsg, wParam, lParam);
+        return SideSendMessage(m_hWnd, nMsg, wParam, lParam);
     }
     CMenu GetSystemMenu(BOOL bRevert) const { return CMenu(::GetSystemMenu(m_hWnd, bRevert)); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
@@ -41,7 +42,7 @@ public:
     BOOL KillTimer(UINT_PTR nIdEvent) { return ::KillTimer(m_hWnd, nIdEvent); }
     BOOL PostMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return PostMessageW(m_hWnd, nMsg, wParam, lParam);
+        return SidePostMessage(m_hWnd, nMsg, wParam, lParam);
     }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 
@@ -65,7 +66,7 @@ protected:
     virtual LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam);
 
     // Default processing of the message being handled: the window procedure that the window
-    // had before it was bound (DefWindowProcW for windows we create).
+    // had before it was bound (DefWindowProc for windows we create).
     LRESULT Default();
 
     // TRUE when the command was handled; otherwise it gets default processing.
@@ -83,7 +84,7 @@ protected:
     virtual void PostNcDestroy();
 
     // The window procedure for window classes of ours. WM_NCCREATE binds the object passed as
-    // the creation parameter (CreateWindowExW's lpParam).
+    // the creation parameter (CreateWindowEx's lpParam).
     static LRESULT CALLBACK WindowProcStatic(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
     // Binds this object to an existing window through a subclass (dialogs); the subclass goes

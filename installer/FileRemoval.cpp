@@ -1,9 +1,11 @@
 #include "FileRemoval.h"
 
 #include "DisplayText.h"
+#include "File.h"
 #include "FsRedirection.h"
 #include "PendingRemovals.h"
 #include "Registry.h"
+#include "SystemInfo.h"
 #include "TempFile.h"
 
 #include <windows.h>
@@ -37,18 +39,21 @@ FileRemoval RemoveInstalledFile(const std::string& strPath)
 bool RemoveFileAtRestart(const std::string& strPath)
 {
     CTempFile aside(strPath);
-    if (!aside.Path().empty() && MoveFileExA(strPath.c_str(), aside.Path().c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!aside.Path().empty() && MoveFileReplacing(strPath, aside.Path())) {
         // The file in use lives under that name now; an install's sweep of our temporary
         // files takes it too once it is let go.
         const std::string strAside = aside.Path();
         aside.Forget();
-        return MoveFileExA(strAside.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+        return RemoveAtRestart(strAside);
     }
-    return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    return RemoveAtRestart(strPath);
 }
 
 int CancelRestartRemovals(const std::vector<std::string>& paths)
 {
+    // The 9x family keeps its restart work in WININIT.INI, and has no wide registry calls.
+    if (IsWin9xFamily())
+        return 0;
     const CRegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, kSessionManagerKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
     const std::optional<std::wstring> operations = ReadRegistryMultiString(key, kPendingValue);
     if (!operations)

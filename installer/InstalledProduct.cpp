@@ -5,6 +5,7 @@
 #include "FsRedirection.h"
 #include "Registry.h"
 #include "ShiftJisPath.h"
+#include "SystemInfo.h"
 #include "SystemLibrary.h"
 #include "UninstallEntry.h"
 
@@ -60,7 +61,8 @@ std::string ProgramFilesFolder()
     const CLibrary shell32 = LoadSystemLibrary("SHELL32.DLL");
     const auto pfnGetFolderPath = GetLibraryProc<PFNSHGETFOLDERPATHA>(shell32, "SHGetFolderPathA");
     char szProgramFiles[MAX_PATH];
-    if (pfnGetFolderPath)
+    // The 9x family keeps it in the registry, whatever shell32 it has.
+    if (pfnGetFolderPath && !IsWin9xFamily())
         return SUCCEEDED(pfnGetFolderPath(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, szProgramFiles))
                    ? szProgramFiles
                    : std::string();

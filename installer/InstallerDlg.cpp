@@ -7,6 +7,7 @@
 #include "InstallerResource.h"
 #include "PaintDC.h"
 #include "ProgressDlg.h"
+#include "SystemSide.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ const char kTitleSuffix[] = "\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x8
 
 CInstallerDlg::CInstallerDlg(CInstallOperations& operations, CWnd* pParent)
     : CDialog(IDD_INSTALLER, pParent)
-    , m_hIcon(LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDI_PRODUCT)))
+    , m_hIcon(SideLoadIcon(AfxGetApp()->m_hInstance, IDI_PRODUCT))
     , m_picture(IDB_PICTURE)
     , m_operations(operations)
 {

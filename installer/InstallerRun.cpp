@@ -97,6 +97,9 @@ std::string CInstallerApp::ShellUserSid() const
 
 RegistrationTarget CInstallerApp::Target() const
 {
+    // No accounts on the 9x family: the one user is the installer's.
+    if (IsWin9xFamily())
+        return RegistrationTarget();
     return ChooseRegistrationTarget(ProcessUserSid(GetCurrentProcess()), ShellUserSid());
 }
 

@@ -33,7 +33,7 @@ void RemoveLeftovers(const std::string& strFolder)
 // For the destructor: a copy that cannot go back stays where it is, named as a leftover.
 void PutBack(const std::string& strCopy, const std::string& strFile) noexcept
 {
-    MoveFileExA(strCopy.c_str(), strFile.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    MoveFileReplacing(strCopy, strFile);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "Registry.h"
 #include "ShiftJisPath.h"
+#include "SystemSide.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ int CSaverSetting::Activate() const
         return 1;
     // The value is written already and in the right hive: the session only needs to hear of
     // it (saving through the call would write our own account's hive).
-    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
+    SideSystemParametersInfo(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "UninstallerCleanup.h"
 
+#include "File.h"
 #include "FileRemoval.h"
 #include "HandleInheritList.h"
 #include "InstalledProduct.h"
@@ -23,7 +24,7 @@ const DWORD kRetryPeriod = 50;
 void LeaveToRestart(const std::string& strProgram, const std::string& strFolder)
 {
     if (RemoveFileAtRestart(strProgram))
-        MoveFileExA(strFolder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+        RemoveAtRestart(strFolder);
 }
 
 enum class Attempt

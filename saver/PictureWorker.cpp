@@ -1,6 +1,7 @@
 #include "PictureWorker.h"
 
 #include "ComApartment.h"
+#include "SystemSide.h"
 
 #include <objbase.h>
 
@@ -42,7 +43,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
     const LPARAM nId = pJob->m_nGeneration;
     pJob->m_bDone.store(true, std::memory_order_release);
     // A message that cannot be posted leaves the job to Wait or Drain.
-    ::PostMessageW(hWnd, nMessage, 0, nId);
+    SidePostMessage(hWnd, nMessage, 0, nId);
     return 0;
 }
 
@@ -95,7 +96,7 @@ void CPictureWorker::Drain(HWND hWnd)
     Join();
     m_pJob.reset();
     MSG msg;
-    while (::PeekMessageW(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
+    while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
     }
 }
 

@@ -163,3 +163,59 @@ release_file() {
   touch "$WINEPREFIX/drive_c/release-hold"
   wait_exit "$HOLD_PID" 30
 }
+
+# --- The 9x family (Wine's win98 mode: wine_env_win98).
+# The relay check: programs started through relay_wine log every call into the system DLLs
+# (Wine's +relay, narrowed by RelayInclude), where each module was loaded (+loaddll) and by
+# which process (+pid); relay_check then fails on any call, made by the program's process from
+# inside its own image, of a function that tests/loader/imports.tsv lists as a 9x stub.
+# Processes the program starts (the control panel, the uninstaller's copy) inherit the tracing
+# and are not counted; Wine's own would too, so relay_begin starts them untraced first and keeps
+# an untraced program up meanwhile.
+relay_begin() {
+  RELAY_DIR=$WINE_RUN_DIR/relay
+  mkdir -p "$RELAY_DIR"
+  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /f \
+    /d 'kernel32.*;kernelbase.*;user32.*;gdi32.*;advapi32.*;comctl32.*;shell32.*;ole32.*;oleaut32.*;msvcrt.*' \
+    >/dev/null 2>&1
+  wine "$E2E_TOOLS/wndctl.exe" hold 3600 &
+  wndctl list >/dev/null
+}
+
+# relay_wine PROGRAM ARGS...: wine PROGRAM ARGS..., traced into a log of its own.
+relay_wine() {
+  WINEDEBUG=+pid,+relay,+loaddll wine "$@" 2>"$(mktemp -p "$RELAY_DIR" run.XXXXXX)"
+}
+
+# relay_check PROGRAM [NAME...]: the logged calls of 9x stubs whose return address lies in the
+# PROGRAM's image, also where a copy of it ran under another NAME; prints them when there are any.
+relay_check() {
+  local program=$1 stubs size log name loaded pid base found=0
+  stubs=$(awk -F'\t' '!/^#/ && $4 == "stub" { printf "%s ", $2 }' "$ORVANTA_ROOT/tests/loader/imports.tsv")
+  size=$(x86_64-w64-mingw32-objdump -p "$program" | awk '$1 == "SizeOfImage" { print $2 }')
+  for log in "$RELAY_DIR"/run.*; do
+    [ "${log%.stubs}" = "$log" ] || continue
+    for name in "$(basename "$program")" "${@:2}"; do
+      loaded=$(grep -a -m1 "trace:loaddll:.*Loaded L\"[^\"]*\\\\$name\" at " "$log")
+      [ -n "$loaded" ] || continue
+      pid=${loaded%%:*}
+      base=$(sed 's/.*" at \([0-9a-fA-F]*\).*/\1/' <<<"$loaded")
+      if grep -a "^$pid:[0-9a-f]*:Call " "$log" | awk -v stubs="$stubs" -v base="$base" -v size="$size" '
+          function hex(h,   i, n) {
+            for (i = 1; i <= length(h); i++) n = n * 16 + index("0123456789abcdef", substr(tolower(h), i, 1)) - 1
+            return n
+          }
+          BEGIN { n = split(stubs, s, " "); for (i = 1; i <= n; i++) stub[s[i]] = 1
+                  lo = hex(base); hi = lo + hex(size) }
+          { fn = $0; sub(/^.*:Call [^.]*\./, "", fn); sub(/\(.*/, "", fn)
+            ret = $0; sub(/^.* ret=/, "", ret); r = hex(substr(ret, 1, 8))
+            if ((fn in stub) && r >= lo && r < hi) { print; bad = 1 } }
+          END { exit !bad }' >"$log.stubs"; then
+        echo "relay: $name called 9x stubs ($log):" >&2
+        sed 's/(.*) ret=/(...) ret=/' "$log.stubs" | sort -u | head -n 20 >&2
+        found=1
+      fi
+    done
+  done
+  [ "$found" -eq 0 ]
+}

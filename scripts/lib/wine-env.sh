@@ -99,6 +99,11 @@ layout_screens() {
   layout_heads "$1" | while read -r x y w h; do echo "-screen ${w}x${h}+$x+$y"; done
 }
 
+# wine_env_win98 PROGRAM.EXE: Wine reports Windows 98 to programs of that name.
+wine_env_win98() {
+  wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$1" /v Version /d win98 /f >/dev/null 2>&1
+}
+
 wine_env_stop() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     wineserver -k 2>/dev/null || true

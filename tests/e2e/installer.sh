@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # The installer from end to end in a fresh prefix: title, install with Enter, the success box,
 # the installed file and its registration, no temporary file left (not even an interrupted
-# install's), a second install, the About box, Escape; a failing install; the 9x family's
-# system.ini; the caption of a renamed copy. Saves screenshots of the main dialog and both
-# message boxes. With E2E_WOW64 set, a 32-bit installer in a 64-bit prefix must put the saver
-# where a 64-bit desktop finds it.
+# install's), a second install, the About box, Escape; a failing install; the caption of a
+# renamed copy. Saves screenshots of the main dialog and both message boxes. With E2E_WOW64
+# set, a 32-bit installer in a 64-bit prefix must put the saver where a 64-bit desktop finds it.
 . "$(dirname "$0")/saver-lib.sh"
 e2e_begin 1280x1024
 
@@ -38,7 +37,6 @@ registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d
 active() { wine reg query "$DESKTOP_KEY" /v ScreenSaveActive 2>/dev/null | tr -d '\r' | awk '$1 == "ScreenSaveActive" { print $3 }'; }
 forget_registration() { wine reg delete "$DESKTOP_KEY" /v SCRNSAVE.EXE /f >/dev/null 2>&1 || true; }
 no_temp_files() { [ -z "$(find "$SYSTEM32" -maxdepth 1 -iname 'orv*.tmp')" ]; }
-boot_value() { tr -d '\r' <"$WINEPREFIX/drive_c/windows/system.ini" | awk -F= '/^\[/ { on = ($0 == "[boot]") } on && $1 == "SCRNSAVE.EXE" { print $2 }'; }
 
 # install_once CAPTION TEXT [SHOT]: Enter on the main dialog, the box CAPTION says TEXT, Enter
 # dismisses it and the main dialog is ready again.
@@ -108,17 +106,6 @@ install_once installer "$FAILURE" installer-failure
 e2e_check "nothing is registered" [ -z "$(registered)" ]
 leave $pid 1
 rmdir "$SYSTEM32/Orvanta.scr"
-
-echo "# the 9x family writes system.ini"
-wine reg add 'HKCU\Software\Wine\AppDefaults\installer.exe' /v Version /d win98 /f >/dev/null 2>&1
-wine "$ORVANTA_BIN/installer.exe" &
-pid=$!
-e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
-install_once installer "$SUCCESS"
-e2e_check "[boot] SCRNSAVE.EXE names the saver" [ "$(boot_value)" = "$SHORT_PATH" ]
-e2e_check "nothing went to the registry" [ -z "$(registered)" ]
-leave $pid
-wine reg delete 'HKCU\Software\Wine\AppDefaults\installer.exe' /f >/dev/null 2>&1
 
 echo "# a renamed copy captions its boxes with its own name"
 cp "$ORVANTA_BIN/installer.exe" "$WINEPREFIX/drive_c/Orvanta-Setup.exe"

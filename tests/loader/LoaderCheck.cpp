@@ -5,9 +5,13 @@
 // Each import, by name or ordinal, needs a row in TABLE (tab-separated: DLL, name or #ordinal,
 // oldest NT, oldest 9x or stub/absent, public source, and a reason in a sixth column when the
 // import is refused whatever the version). Its NT version may be no newer than the pair's
-// floor, and so may the image's OS and subsystem versions; each manifest names the image's
+// floor, and on x86 its 9x version no newer than 98 (a stub passes: the relay check of the
+// end-to-end runs proves the 9x path never calls one), and so may the image's OS and subsystem
+// versions; each manifest names the image's
 // architecture or "*"; ASLR and DEP (and high-entropy ASLR on x64) are on.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -54,6 +58,7 @@ std::string Lower(std::string strText)
 struct ImportRow
 {
     Version m_ntVersion;
+    std::string m_str9x;
     std::string m_strRefusal;
 };
 
@@ -76,12 +81,15 @@ bool ReadTable(const char* pszPath, ImportTable& table)
         for (std::string strField; std::getline(line, strField, '\t');)
             fields.push_back(strField);
         const std::optional<Version> ntVersion = fields.size() >= 5 ? ParseVersion(fields[2]) : std::nullopt;
-        if (!ntVersion || fields[3].empty() || fields[4].empty() || fields.size() > 6) {
-            std::fprintf(stderr, "%s:%d: want DLL, import, oldest NT (n.n), oldest 9x, source [, refusal]\n",
+        static const char* const kNinexValues[] = {"95", "98", "ME", "stub", "absent"};
+        const bool b9xKnown = fields.size() >= 5 && std::find(std::begin(kNinexValues), std::end(kNinexValues),
+                                                              fields[3]) != std::end(kNinexValues);
+        if (!ntVersion || !b9xKnown || fields[4].empty() || fields.size() > 6) {
+            std::fprintf(stderr, "%s:%d: want DLL, import, oldest NT (n.n), oldest 9x (95, 98, ME, stub, absent), source [, refusal]\n",
                          pszPath, nLine);
             return false;
         }
-        table[{Lower(fields[0]), fields[1]}] = ImportRow{*ntVersion, fields.size() == 6 ? fields[5] : std::string()};
+        table[{Lower(fields[0]), fields[1]}] = ImportRow{*ntVersion, fields[3], fields.size() == 6 ? fields[5] : std::string()};
     }
     return true;
 }
@@ -173,12 +181,14 @@ struct Pair
     const char* m_pszName;
     const char* m_pszManifestArch;
     Version m_floor;
+    // Whether the pair also runs on 98 (first edition): every import there or a stub.
+    bool m_b98;
     uint16_t m_nCharacteristics;
 };
 
 // IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE 0x40, NX_COMPAT 0x100, HIGH_ENTROPY_VA 0x20.
-const Pair kI386{"x86", "x86", {4, 0}, 0x140};
-const Pair kAmd64{"x64", "amd64", {5, 2}, 0x160};
+const Pair kI386{"x86", "x86", {4, 0}, true, 0x140};
+const Pair kAmd64{"x64", "amd64", {5, 2}, false, 0x160};
 
 struct Import
 {
@@ -314,6 +324,9 @@ int CheckProgram(const char* pszPath, const ImportTable& table, const char* pszT
         else if (row->second.m_ntVersion > pair.m_floor)
             fail(strImport + " needs NT " + VersionText(row->second.m_ntVersion) + ", newer than the " + pair.m_pszName +
                  " floor " + strFloor + ": bind it at run time with a fallback");
+        else if (pair.m_b98 && (row->second.m_str9x == "absent" || row->second.m_str9x == "ME"))
+            fail(strImport + " is " + (row->second.m_str9x == "ME" ? "new in ME" : "absent") +
+                 " on the 9x family, so Windows 98 refuses the program: bind it at run time with a fallback");
     }
 
     const std::vector<std::string> manifests = ReadManifests(image, image.At<uint32_t>(nDirectories + 16));
@@ -323,8 +336,8 @@ int CheckProgram(const char* pszPath, const ImportTable& table, const char* pszT
                 fail("manifest names processorArchitecture \"" + strArch + "\", not \"" + pair.m_pszManifestArch +
                      "\" or \"*\"");
 
-    std::printf("%s %s: %s, floor NT %s, %zu imports, %zu manifest(s)\n", nFaults ? "FAIL" : "ok  ", pszPath,
-                pair.m_pszName, strFloor.c_str(), imports.size(), manifests.size());
+    std::printf("%s %s: %s, floor NT %s%s, %zu imports, %zu manifest(s)\n", nFaults ? "FAIL" : "ok  ", pszPath,
+                pair.m_pszName, strFloor.c_str(), pair.m_b98 ? " and 98" : "", imports.size(), manifests.size());
     return nFaults;
 }
 

@@ -11,6 +11,7 @@
 //   wndctl picture DIALOG             the dialog's bitmap control: x, y, width, height in
 //                                     the client area, the client size, x, y on the screen
 //   wndctl monitors                   each monitor's rectangle, then the virtual screen's
+//   wndctl hold SECONDS               stays for that long: keeps Wine's own processes up
 #include <windows.h>
 
 #include <cstdio>
@@ -156,7 +157,11 @@ int wmain(int argc, wchar_t** argv)
                y + GetSystemMetrics(SM_CYVIRTUALSCREEN));
         return 0;
     }
+    if (argc == 3 && wcscmp(argv[1], L"hold") == 0) {
+        Sleep(static_cast<DWORD>(Number(argv[2])) * 1000);
+        return 0;
+    }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground | picture DIALOG | monitors\n");
+                    "CLASS-PREFIX | foreground | picture DIALOG | monitors | hold SECONDS\n");
     return 2;
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// WININIT.INI with strLine ("NUL=C:\PATH\FILE.EXT") added to its [rename] section, which the
+// 9x family works through, in order, at the next start. That section may hold one key many
+// times, so the line is added as text rather than through the profile calls, which would
+// replace an earlier line of the same key. Other sections and lines stay byte for byte.
+std::string AddWininitRename(const std::string& strIni, const std::string& strLine);
