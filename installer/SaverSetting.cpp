@@ -91,10 +91,17 @@ int CSaverSetting::Register(const std::string& strValue, const std::vector<std::
     DWORD nType = REG_SZ;
     const SaverValue current = Read(&nType);
     const std::optional<SaverValue> toRecord = ValueToRecord(HasRecord(), current, IsOurs(current, nType, ours));
-    if (toRecord && WriteRecord(*toRecord, nType) != 0)
-        return 1;
+    // The record changes only once our saver is named: a setting that could not be read or
+    // written must not replace what the uninstall will put back.
     if (Write(strValue) != 0)
         return 1;
+    if (toRecord && WriteRecord(*toRecord, nType) != 0) {
+        if (current)
+            Write(*current, nType);
+        else
+            Remove();
+        return 1;
+    }
     return Activate();
 }
 
