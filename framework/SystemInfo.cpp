@@ -14,11 +14,30 @@ std::string QuerySystemDirectory()
     return std::string(szSystemDir, nLength);
 }
 
-bool IsWin9xFamily()
+namespace {
+
+// Zeroes where the platform does not say.
+OSVERSIONINFOA QueryVersion()
 {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    if (!::GetVersionExA(&version))
+        version = OSVERSIONINFOA{};
+    return version;
+}
+
+}  // namespace
+
+bool IsWin9xFamily()
+{
+    return QueryVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+bool IsNtVersionOrLater(unsigned long nMajor, unsigned long nMinor)
+{
+    const OSVERSIONINFOA version = QueryVersion();
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+           (version.dwMajorVersion > nMajor || (version.dwMajorVersion == nMajor && version.dwMinorVersion >= nMinor));
 }
 
 bool IsRunningUnderWow64()

@@ -4,18 +4,6 @@
 #include "SystemInfo.h"
 #include "SystemLibrary.h"
 
-namespace {
-
-bool IsWindows8OrLater()
-{
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return ::GetVersionExA(&version) &&
-           (version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2));
-}
-
-}  // namespace
-
 BOOL IsDisplayPowerSetting(const GUID& guid)
 {
     return ::IsEqualGUID(guid, kConsoleDisplayState) || ::IsEqualGUID(guid, kMonitorPowerOn);
@@ -54,21 +42,19 @@ DWORD CSaverPlatform::QueryUsePassword()
 HPOWERNOTIFY CSaverPlatform::RegisterDisplayNotification(HWND hWnd)
 {
     using PFNREGISTER = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
-    const CLibrary library = LoadSystemLibrary("user32.dll");
-    const PFNREGISTER pfnRegister = GetLibraryProc<PFNREGISTER>(library, "RegisterPowerSettingNotification");
+    const auto pfnRegister = GetLinkedProc<PFNREGISTER>("user32.dll", "RegisterPowerSettingNotification");
     if (pfnRegister == nullptr)
         return nullptr;
     // Windows 8 and later report the console display's state, dimming included; Vista and 7
     // only the monitor's power.
-    const GUID& guid = IsWindows8OrLater() ? kConsoleDisplayState : kMonitorPowerOn;
+    const GUID& guid = IsNtVersionOrLater(6, 2) ? kConsoleDisplayState : kMonitorPowerOn;
     return pfnRegister(hWnd, &guid, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 void CSaverPlatform::UnregisterDisplayNotification(HPOWERNOTIFY hNotify)
 {
     using PFNUNREGISTER = BOOL(WINAPI*)(HPOWERNOTIFY);
-    const CLibrary library = LoadSystemLibrary("user32.dll");
-    const PFNUNREGISTER pfnUnregister = GetLibraryProc<PFNUNREGISTER>(library, "UnregisterPowerSettingNotification");
+    const auto pfnUnregister = GetLinkedProc<PFNUNREGISTER>("user32.dll", "UnregisterPowerSettingNotification");
     if (pfnUnregister != nullptr)
         pfnUnregister(hNotify);
 }
