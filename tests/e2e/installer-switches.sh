@@ -61,6 +61,22 @@ is() { [ "$1" = "$2" ]; }
 box_text() { window_children "$(window_id "$1")" | awk -F'\t' '$1 == 65535 { print $4 }'; }
 set_other_saver() { wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1; }
 
+# install_through_dialog PROGRAM CAPTION: installs with the dialog's button, traced, closes the
+# success box captioned CAPTION, then leaves; the run must exit 0.
+install_through_dialog() {
+  wndctl list >/dev/null
+  WINEDEBUG=+process wine "$1" 2>"$TRACE" &
+  local pid=$! caption=$2
+  e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
+  e2e_check "its install button is pressed" wndctl post "$(window_id "$TITLE")" 0x111 1 0
+  e2e_check "the box says the install succeeded" wait_until 30 eval \
+    '[ "$(box_text "$caption")" = "インストールに成功しました。" ]'
+  e2e_check "Enter closes it" wndctl post "$(window_id "$caption")" 0x111 1 0
+  e2e_check "the main dialog is ready again" wait_until 30 no_window "$caption"
+  e2e_check "its exit button is pressed" wndctl post "$(window_id "$TITLE")" 0x111 2 0
+  e2e_check "the run exits 0" exits_with 0 $pid
+}
+
 silent_install() {
   local rc=0
   traced /S || rc=$?
@@ -219,6 +235,17 @@ pipe)
   e2e_check "the file is let go" release_file
   e2e_check "then the copy removes the uninstaller" wait_until 30 folder_gone
   ;;
+execfile)
+  # The script's EXECFILE starts once the success box is closed; a script without one starts
+  # nothing. The copy without one is the built installer with its script replaced.
+  sed '/^EXECFILE=/d' "$(dirname "$0")/../../resources/installer/install.txt" >"$WINE_RUN_DIR/no-exec.txt"
+  e2e_require "an installer without EXECFILE is made" wine "$E2E_TOOLS/set-script.exe" \
+    "$(winepath -w "$ORVANTA_BIN/installer.exe")" 'C:\no-exec.exe' "$(winepath -w "$WINE_RUN_DIR/no-exec.txt")"
+  install_through_dialog 'C:\no-exec.exe' no-exec
+  e2e_check "it started nothing" nothing_started
+  install_through_dialog "$ORVANTA_BIN/installer.exe" installer
+  e2e_check "the built one starts its EXECFILE" eval '! nothing_started'
+  ;;
 second-run)
   wine "$ORVANTA_BIN/installer.exe" &
   pid=$!
@@ -235,7 +262,7 @@ second-run)
   e2e_check "the first run exits 2" exits_with 2 $pid
   ;;
 *)
-  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run" >&2
+  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run|execfile" >&2
   exit 2
   ;;
 esac
