@@ -242,7 +242,8 @@ execfile)
   e2e_require "an installer without EXECFILE is made" wine "$E2E_TOOLS/set-script.exe" \
     "$(winepath -w "$ORVANTA_BIN/installer.exe")" 'C:\no-exec.exe' "$(winepath -w "$WINE_RUN_DIR/no-exec.txt")"
   install_through_dialog 'C:\no-exec.exe' no-exec
-  e2e_check "it started nothing" nothing_started
+  e2e_check "it started no process but its own" \
+    [ "$(grep -c 'CreateProcessInternalW app' "$TRACE")" -eq 1 ]
   install_through_dialog "$ORVANTA_BIN/installer.exe" installer
   e2e_check "the built one starts its EXECFILE" eval '! nothing_started'
   ;;
