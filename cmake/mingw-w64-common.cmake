@@ -35,6 +35,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Windows programs and tests run under Wine, each in a prefix of its own whose architecture
 # matches the programs'.
 set(CMAKE_CROSSCOMPILING_EMULATOR env ORVANTA_WINEARCH=${ORVANTA_WINE_ARCH}
-    ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+    ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/wine-run)
 
 include(${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)

@@ -4,7 +4,7 @@
 # saver and [boot] SCRNSAVE.EXE of system.ini, a failed reinstall that keeps the saver there,
 # and /uninstall /S putting back what system.ini named before. Every run is traced, and none
 # may call a 9x stub from the installer's image.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+. "$(dirname "$0")/../tools/e2e.sh"
 e2e_begin 1280x1024
 
 TITLE='Orvantaスクリーンセイバーインストーラー'

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer's switches, exit codes, uninstall entry and uninstaller from end to end, one
 # case per fresh prefix: installer-switches.sh CASE.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+. "$(dirname "$0")/../tools/e2e.sh"
 e2e_begin 1280x1024
 
 TITLE='Orvantaスクリーンセイバーインストーラー'

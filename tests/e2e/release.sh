@@ -3,7 +3,7 @@
 # verifies against the test authority CA, SHA256SUMS holds, each installer's payload is the
 # signed saver beside it, an install under Wine copies the signed installer as its uninstaller,
 # and OTHER_DIST, the same tree released in another folder, has the same SHA256SUMS.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+. "$(dirname "$0")/../tools/e2e.sh"
 DIST=$1 CA=$2 OTHER_DIST=$3
 
 signature_verifies() { osslsigncode verify -CAfile "$CA" -in "$1" >/dev/null; }

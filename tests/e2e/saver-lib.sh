@@ -1,5 +1,5 @@
 # Sourced by the saver's end-to-end tests: the harness, and how to find the saver's windows.
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/e2e.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../tools/e2e.sh"
 
 # The saver's windows are of the class that AfxRegisterWndClass names "OrvWnd:...".
 saver_window() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The harness itself: a window program of ours comes up on the virtual display, a key press
 # reaches it and it ends.
-. "$(dirname "$0")/../../scripts/lib/e2e.sh"
+. "$(dirname "$0")/../tools/e2e.sh"
 e2e_begin 1024x768
 
 wine "$E2E_TOOLS/smoke-window.exe" &

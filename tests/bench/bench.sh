@@ -1,4 +1,4 @@
-# Sourced by scripts/bench.d/*.sh: timing a process and comparing figures.
+# Sourced by tests/bench/parts/*.sh: timing a process and comparing figures.
 
 # process_median_ms N command...: the median wall time of N runs of the command, in ms.
 process_median_ms() {

@@ -1,4 +1,4 @@
-# Sourced by scripts/wine-run and the end-to-end tests: a virtual display and a fresh Wine
+# Sourced by wine-run and the end-to-end tests: a virtual display and a fresh Wine
 # prefix for one run, torn down by process id. Nothing here sleeps a fixed time.
 
 ORVANTA_ROOT=${ORVANTA_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}

@@ -3,12 +3,12 @@
 # per width
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
-. "$root/scripts/lib/bench.sh"
+. "$root/tests/bench/bench.sh"
 zip=$build/installer/Orvanta.zip
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-ours=$("$root/scripts/wine-run" "$build/bench/install-bench.exe" "Z:$zip" "Z:$work" | tr -d '\r')
+ours=$("$root/tests/tools/wine-run" "$build/bench/install-bench.exe" "Z:$zip" "Z:$work" | tr -d '\r')
 unzip_member() { unzip -p "$zip" Orvanta.scr >"$work/unzip.scr"; }
 theirs=$(process_median_ms 21 unzip_member)
 ratio=$(ratio "$ours" "$theirs")

@@ -6,17 +6,17 @@
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 bench=$build/bench/slideshow-bench.exe
-. "$root/scripts/lib/bench.sh"
+. "$root/tests/bench/bench.sh"
 
 for screen in 1024x768 1920x1080 3840x2160; do
-  ORVANTA_SCREEN=$screen "$root/scripts/wine-run" "$bench" | tr -d '\r'
+  ORVANTA_SCREEN=$screen "$root/tests/tools/wine-run" "$bench" | tr -d '\r'
 done
 
-"$root/scripts/wine-run" "$bench" scale | tr -d '\r'
+"$root/tests/tools/wine-run" "$bench" scale | tr -d '\r'
 
-"$root/scripts/wine-run" "$bench" soak 2000 | tr -d '\r'
+"$root/tests/tools/wine-run" "$bench" soak 2000 | tr -d '\r'
 
-ours=$("$root/scripts/wine-run" "$bench" decode | tr -d '\r')
+ours=$("$root/tests/tools/wine-run" "$bench" decode | tr -d '\r')
 theirs=$(process_median_ms 21 djpeg -outfile /dev/null "$root/resources/saver/pic1.jpg")
 ratio=$(ratio "$ours" "$theirs")
 echo "| decode picture 1: LoadJpegResource in-process vs djpeg as a process (median of 21) | $ours ms | $theirs ms | $ratio | |"

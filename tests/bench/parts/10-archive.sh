@@ -3,4 +3,4 @@
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 member=$build/bin/Orvanta.scr
-"$root/scripts/wine-run" "$build/bench/archive-bench.exe" "Z:$member" | tr -d '\r'
+"$root/tests/tools/wine-run" "$build/bench/archive-bench.exe" "Z:$member" | tr -d '\r'

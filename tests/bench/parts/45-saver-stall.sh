@@ -4,8 +4,8 @@
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 export E2E_TOOLS=$build/tests/e2e-tools
-. "$root/scripts/lib/e2e.sh"
-. "$root/scripts/lib/bench.sh"
+. "$root/tests/tools/e2e.sh"
+. "$root/tests/bench/bench.sh"
 probe=$build/bench/stall-probe.exe
 cycles_ms=26000
 
