@@ -1,7 +1,7 @@
 # The installer unpacking its shipped member vs unzip -p of the same archive, and the sizes of
 # both programs.
 # per width
-root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 . "$root/tests/bench/bench.sh"
 zip=$build/installer/Orvanta.zip

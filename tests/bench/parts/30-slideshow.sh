@@ -3,7 +3,7 @@
 # 3840x2160; a soak of 2,000 picture changes; the decode of a picture in-process vs djpeg of
 # the same file as a process.
 # per width
-root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 bench=$build/bench/slideshow-bench.exe
 . "$root/tests/bench/bench.sh"

@@ -1,7 +1,7 @@
 # Orvanta.scr /s as a whole program at 1920x1080, next to a trivial window program of ours in
 # the same run: CPU over one full cycle (at 3840x2160 too), peak private memory, time to the
 # first drawn step; and the show with the display reported off.
-root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 export E2E_TOOLS=$build/tests/e2e-tools
 . "$root/tests/tools/e2e.sh"

@@ -1,7 +1,7 @@
 # Orvanta.scr /s over two full cycles (26 s) on one 1920x1080 screen, one 3840x2160 screen and two
 # monitors (1920x1080 beside 1280x1024), next to a trivial window program in the same run: the
 # longest time either window keeps a WM_NULL sent every 2 ms waiting, and peak private memory.
-root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 export E2E_TOOLS=$build/tests/e2e-tools
 . "$root/tests/tools/e2e.sh"
