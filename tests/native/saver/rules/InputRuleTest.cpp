@@ -1,4 +1,4 @@
-#include "CloseRule.h"
+#include "InputRule.h"
 
 #include <gtest/gtest.h>
 
@@ -6,19 +6,19 @@ namespace {
 
 constexpr SaverPoint kOrigin{100, 200};
 
-SaverAction Saver(uint32_t nMessage, uintptr_t wParam = 0, bool bWin9x = false)
+InputAction Saver(uint32_t nMessage, uintptr_t wParam = 0, bool bWin9x = false)
 {
-    return DecideSaverAction(nMessage, wParam, false, bWin9x, kOrigin, kOrigin);
+    return DecideInputAction(nMessage, wParam, false, bWin9x, kOrigin, kOrigin);
 }
 
-SaverAction MovedTo(int x, int y)
+InputAction MovedTo(int x, int y)
 {
-    return DecideSaverAction(SaverMessage::kMouseMove, 0, false, false, kOrigin, SaverPoint{x, y});
+    return DecideInputAction(SaverMessage::kMouseMove, 0, false, false, kOrigin, SaverPoint{x, y});
 }
 
 }  // namespace
 
-TEST(CloseRule, InputPostsACloseRequestWithoutDefaultProcessing)
+TEST(InputRule, InputPostsACloseRequestWithoutDefaultProcessing)
 {
     using namespace SaverMessage;
     for (uint32_t nMessage : {kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown, kSysKeyDown}) {
@@ -31,19 +31,19 @@ TEST(CloseRule, InputPostsACloseRequestWithoutDefaultProcessing)
         EXPECT_EQ(Saver(nMessage), ACTION_DEFAULT);
 }
 
-TEST(CloseRule, CloseAsksThePasswordOnlyOnThe9xFamily)
+TEST(InputRule, CloseAsksThePasswordOnlyOnThe9xFamily)
 {
     EXPECT_EQ(Saver(SaverMessage::kClose, 0, false), ACTION_DEFAULT);
     EXPECT_EQ(Saver(SaverMessage::kClose, 0, true), ACTION_VERIFY_PASSWORD);
 }
 
-TEST(CloseRule, DeactivationClosesActivationDoesNot)
+TEST(InputRule, DeactivationClosesActivationDoesNot)
 {
     EXPECT_EQ(Saver(SaverMessage::kActivateApp, 0), ACTION_POST_CLOSE_AND_DEFAULT);
     EXPECT_EQ(Saver(SaverMessage::kActivateApp, 1), ACTION_DEFAULT);
 }
 
-TEST(CloseRule, SystemCommandsThatLeaveTheSaverAreSwallowed)
+TEST(InputRule, SystemCommandsThatLeaveTheSaverAreSwallowed)
 {
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF040), ACTION_SWALLOW);
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0xF050), ACTION_SWALLOW);
@@ -53,13 +53,13 @@ TEST(CloseRule, SystemCommandsThatLeaveTheSaverAreSwallowed)
     EXPECT_EQ(Saver(SaverMessage::kSysCommand, 0x1F042), ACTION_SWALLOW);  // only the mask counts
 }
 
-TEST(CloseRule, ShowingHidesTheCursorHidingDoesNothing)
+TEST(InputRule, ShowingHidesTheCursorHidingDoesNothing)
 {
     EXPECT_EQ(Saver(SaverMessage::kShowWindow, 1), ACTION_HIDE_CURSOR);
     EXPECT_EQ(Saver(SaverMessage::kShowWindow, 0), ACTION_SWALLOW);
 }
 
-TEST(CloseRule, MouseThresholdIsTheSumOfDistances)
+TEST(InputRule, MouseThresholdIsTheSumOfDistances)
 {
     EXPECT_EQ(MovedTo(100, 200), ACTION_SWALLOW);
     EXPECT_EQ(MovedTo(103, 201), ACTION_SWALLOW);  // d = 4
@@ -67,18 +67,18 @@ TEST(CloseRule, MouseThresholdIsTheSumOfDistances)
     EXPECT_EQ(MovedTo(103, 202), ACTION_POST_CLOSE);  // d = 5, straight line 3.6
     EXPECT_EQ(MovedTo(96, 200), ACTION_SWALLOW);
     EXPECT_EQ(MovedTo(100, 195), ACTION_POST_CLOSE);
-    EXPECT_EQ(DecideSaverAction(SaverMessage::kMouseMove, 0, false, false, SaverPoint{INT32_MIN, INT32_MIN},
+    EXPECT_EQ(DecideInputAction(SaverMessage::kMouseMove, 0, false, false, SaverPoint{INT32_MIN, INT32_MIN},
                                 SaverPoint{INT32_MAX, INT32_MAX}),
               ACTION_POST_CLOSE);
 }
 
-TEST(CloseRule, PreviewLeavesEverythingToDefaultProcessing)
+TEST(InputRule, PreviewLeavesEverythingToDefaultProcessing)
 {
     using namespace SaverMessage;
     for (uint32_t nMessage : {kClose, kActivateApp, kLButtonDown, kMButtonDown, kRButtonDown, kKeyDown, kSysKeyDown,
                               kSysCommand, kShowWindow, kMouseMove}) {
         SCOPED_TRACE(nMessage);
-        EXPECT_EQ(DecideSaverAction(nMessage, 0xF140, true, true, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);
-        EXPECT_EQ(DecideSaverAction(nMessage, 0, true, false, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);
+        EXPECT_EQ(DecideInputAction(nMessage, 0xF140, true, true, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);
+        EXPECT_EQ(DecideInputAction(nMessage, 0, true, false, kOrigin, SaverPoint{900, 900}), ACTION_DEFAULT);
     }
 }

@@ -1,6 +1,6 @@
-// The close rules restate the platform's numbers so that they build without it; here each is
+// The input rules restate the platform's numbers so that they build without it; here each is
 // held to the platform's own name.
-#include "CloseRule.h"
+#include "InputRule.h"
 
 #include <windows.h>
 
@@ -10,5 +10,5 @@ static_assert(SaverMessage::kClose == WM_CLOSE && SaverMessage::kShowWindow == W
               SaverMessage::kMouseMove == WM_MOUSEMOVE && SaverMessage::kLButtonDown == WM_LBUTTONDOWN &&
               SaverMessage::kRButtonDown == WM_RBUTTONDOWN && SaverMessage::kMButtonDown == WM_MBUTTONDOWN);
 
-static_assert(SaverCommand::kNextWindow == SC_NEXTWINDOW && SaverCommand::kPrevWindow == SC_PREVWINDOW &&
-              SaverCommand::kScreenSave == SC_SCREENSAVE);
+static_assert(SysCommand::kNextWindow == SC_NEXTWINDOW && SysCommand::kPrevWindow == SC_PREVWINDOW &&
+              SysCommand::kScreenSave == SC_SCREENSAVE);

@@ -1,4 +1,4 @@
-#include "CloseRule.h"
+#include "InputRule.h"
 
 namespace {
 
@@ -9,12 +9,12 @@ int64_t Distance(SaverPoint ptA, SaverPoint ptB)
     return (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
 }
 
-SaverAction DecideSysCommand(uintptr_t wParam)
+InputAction DecideSysCommand(uintptr_t wParam)
 {
-    switch (wParam & SaverCommand::kMask) {
-    case SaverCommand::kNextWindow:
-    case SaverCommand::kPrevWindow:
-    case SaverCommand::kScreenSave:
+    switch (wParam & SysCommand::kMask) {
+    case SysCommand::kNextWindow:
+    case SysCommand::kPrevWindow:
+    case SysCommand::kScreenSave:
         return ACTION_SWALLOW;
     default:
         return ACTION_DEFAULT;
@@ -23,7 +23,7 @@ SaverAction DecideSysCommand(uintptr_t wParam)
 
 }  // namespace
 
-SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
+InputAction DecideInputAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
                               SaverPoint ptCursor)
 {
     if (bPreview)

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-// The saver window's rules on input and closing, free of the platform. Message and command
-// numbers are the platform's; CloseRuleWin32.cpp checks each against its platform name.
+// Which input ends the saver, and what the window does with the rest: free of the platform.
+// Message and command numbers are the platform's; InputRuleWin32.cpp checks each against its
+// platform name.
 namespace SaverMessage {
 constexpr uint32_t kClose = 0x0010;
 constexpr uint32_t kShowWindow = 0x0018;
@@ -18,14 +19,14 @@ constexpr uint32_t kMButtonDown = 0x0207;
 }  // namespace SaverMessage
 
 // System commands (the wParam of kSysCommand), whose low four bits the platform uses itself.
-namespace SaverCommand {
+namespace SysCommand {
 constexpr uintptr_t kMask = 0xFFF0;
 constexpr uintptr_t kNextWindow = 0xF040;
 constexpr uintptr_t kPrevWindow = 0xF050;
 constexpr uintptr_t kScreenSave = 0xF140;
-}  // namespace SaverCommand
+}  // namespace SysCommand
 
-enum SaverAction
+enum InputAction
 {
     ACTION_DEFAULT,                 // default processing only
     ACTION_POST_CLOSE,              // post a close request, no default processing
@@ -46,5 +47,5 @@ constexpr int64_t kMouseSlack = 4;
 
 // ptReference: where the cursor was at creation or at the last refused close; ptCursor: where
 // it is now (only looked at for a mouse movement).
-SaverAction DecideSaverAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
+InputAction DecideInputAction(uint32_t nMessage, uintptr_t wParam, bool bPreview, bool bWin9x, SaverPoint ptReference,
                               SaverPoint ptCursor);

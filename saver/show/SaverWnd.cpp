@@ -1,6 +1,6 @@
 #include "SaverWnd.h"
 
-#include "CloseRule.h"
+#include "InputRule.h"
 #include "SystemLibrary.h"
 
 namespace {
@@ -77,7 +77,7 @@ int CSaverWnd::OnCreate(LPCREATESTRUCTW)
 
 void CSaverWnd::OnClose()
 {
-    if (DecideSaverAction(WM_CLOSE, 0, m_bPreview, m_bWin9x, {}, {}) != ACTION_VERIFY_PASSWORD || VerifyPassword()) {
+    if (DecideInputAction(WM_CLOSE, 0, m_bPreview, m_bWin9x, {}, {}) != ACTION_VERIFY_PASSWORD || VerifyPassword()) {
         Default();
         return;
     }
@@ -92,7 +92,7 @@ void CSaverWnd::OnDestroy()
 
 void CSaverWnd::OnSysCommand(UINT nId, LPARAM)
 {
-    if (DecideSaverAction(WM_SYSCOMMAND, nId, m_bPreview, m_bWin9x, {}, {}) == ACTION_DEFAULT)
+    if (DecideInputAction(WM_SYSCOMMAND, nId, m_bPreview, m_bWin9x, {}, {}) == ACTION_DEFAULT)
         Default();
 }
 
@@ -100,7 +100,7 @@ LRESULT CSaverWnd::OnInput(UINT nMsg, WPARAM wParam)
 {
     // Only a movement needs to know where the cursor is; the message's own position is not used.
     const POINT ptNow = nMsg == WM_MOUSEMOVE ? CursorNow() : m_ptCursor;
-    switch (DecideSaverAction(nMsg, wParam, m_bPreview, m_bWin9x, ToSaverPoint(m_ptCursor), ToSaverPoint(ptNow))) {
+    switch (DecideInputAction(nMsg, wParam, m_bPreview, m_bWin9x, ToSaverPoint(m_ptCursor), ToSaverPoint(ptNow))) {
     case ACTION_POST_CLOSE:
         PostCloseRequest();
         return 0;
