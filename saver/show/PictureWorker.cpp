@@ -3,8 +3,6 @@
 #include "ComApartment.h"
 #include "SystemSide.h"
 
-#include <objbase.h>
-
 #include <atomic>
 
 struct PictureJob
@@ -26,18 +24,18 @@ namespace {
 DWORD WINAPI RunJob(LPVOID pParam)
 {
     PictureJob* pJob = static_cast<PictureJob*>(pParam);
-    // The decoder is a COM object; this thread's apartment is its own.
-    const HRESULT hr = EnterComApartment();
-    // No exception may leave the thread; without memory the picture is black for its turn.
-    try {
-        pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
-    } catch (...) {
-        pJob->m_result.m_scaled.clear();
-        pJob->m_result.m_sizePicture = SIZE{};
+    {
+        // The decoder is a COM object; this thread's apartment is its own.
+        const CComApartment apartment;
+        // No exception may leave the thread; without memory the picture is black for its turn.
+        try {
+            pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
+        } catch (...) {
+            pJob->m_result.m_scaled.clear();
+            pJob->m_result.m_sizePicture = SIZE{};
+        }
+        pJob->m_result.m_nPicture = pJob->m_nPicture;
     }
-    pJob->m_result.m_nPicture = pJob->m_nPicture;
-    if (SUCCEEDED(hr))
-        ::CoUninitialize();
     const HWND hWnd = pJob->m_hWnd;
     const UINT nMessage = pJob->m_nMessage;
     const LPARAM nId = pJob->m_nGeneration;
@@ -53,22 +51,18 @@ CPictureWorker::CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMes
 {
 }
 
-CPictureWorker::~CPictureWorker()
-{
-    Join();
-}
+CPictureWorker::~CPictureWorker() = default;
 
 BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas)
 {
-    Join();
+    m_thread.Join();
     m_pJob.reset();
     // Ids never repeat within a show, and 0 is none.
     if (++m_nGeneration == 0)
         ++m_nGeneration;
     auto pJob =
         std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
-    m_hThread.Reset(::CreateThread(nullptr, 0, RunJob, pJob.get(), 0, nullptr));
-    if (!m_hThread)
+    if (!m_thread.Start(RunJob, pJob.get()))
         return FALSE;
     m_pJob = std::move(pJob);
     return TRUE;
@@ -87,13 +81,13 @@ std::unique_ptr<PreparedPicture> CPictureWorker::Wait()
     if (!m_pJob)
         return nullptr;
     // Its message, still queued, then names no job.
-    Join();
+    m_thread.Join();
     return TakeResult();
 }
 
 void CPictureWorker::Drain(HWND hWnd)
 {
-    Join();
+    m_thread.Join();
     m_pJob.reset();
     MSG msg;
     while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
@@ -105,11 +99,4 @@ std::unique_ptr<PreparedPicture> CPictureWorker::TakeResult()
     auto pPicture = std::make_unique<PreparedPicture>(std::move(m_pJob->m_result));
     m_pJob.reset();
     return pPicture;
-}
-
-void CPictureWorker::Join()
-{
-    if (m_hThread)
-        ::WaitForSingleObject(m_hThread.Get(), INFINITE);
-    m_hThread.Reset();
 }

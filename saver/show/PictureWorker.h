@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PreparedPicture.h"
-#include "ScopedHandle.h"
+#include "Thread.h"
 
 #include <memory>
 
@@ -17,8 +17,6 @@ class CPictureWorker
 public:
     CPictureWorker(UINT nMessage, PictureDecoder pfnDecode);
     ~CPictureWorker();
-    CPictureWorker(const CPictureWorker&) = delete;
-    CPictureWorker& operator=(const CPictureWorker&) = delete;
 
     // Starts preparing picture nPicture for these areas; a job already under way is left to
     // finish, unadopted. FALSE when no thread could be started.
@@ -37,12 +35,12 @@ public:
     BOOL IsPreparing() const { return m_pJob != nullptr; }
 
 private:
-    void Join();
     std::unique_ptr<PreparedPicture> TakeResult();
 
     UINT m_nMessage;
     PictureDecoder m_pfnDecode;
     unsigned m_nGeneration = 0;
     std::unique_ptr<PictureJob> m_pJob;
-    CKernelHandle m_hThread;
+    // Last, so that it is joined before the job it works on goes.
+    CThread m_thread;
 };
