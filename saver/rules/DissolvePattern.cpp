@@ -25,11 +25,6 @@ void ClearPattern(PatternRows& wPattern)
     wPattern.fill(0);
 }
 
-bool IsPatternCellSet(const PatternRows& wPattern, int x, int y)
-{
-    return (wPattern[y & 7] >> (7 - (x & 7))) & 1;
-}
-
 void BlackenPatternCells(uint32_t* pPixels, int nWidth, int nHeight, int nLeft, int nTop, const PatternRows& wCells)
 {
     for (int y = 0; y < nHeight; ++y) {

@@ -20,9 +20,6 @@ void AddPatternCell(PatternRows& wPattern, const RandomSource& random);
 
 void ClearPattern(PatternRows& wPattern);
 
-// Whether pixel (x, y) of a client area falls on a set cell (tile aligned at its top left).
-bool IsPatternCellSet(const PatternRows& wPattern, int x, int y);
-
 // Blackens, in a 32-bit top-down image whose top-left pixel lies at (nLeft, nTop) of the
 // tile's grid, every pixel on a set cell of wCells. Each keeps its top byte, as under the
 // pattern brush's mix.

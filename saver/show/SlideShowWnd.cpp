@@ -34,6 +34,9 @@ LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case kPictureReadyMessage:
         OnPictureReady(lParam);
         return 0;
+    case WM_PRINTCLIENT:
+        Repaint(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_SIZE:
         LayOut();
         return Default();
@@ -99,7 +102,7 @@ void CSlideShowWnd::OnPaint()
     if (m_bDisplayOff)
         m_bRepaintPending = TRUE;
     else
-        DrawShow(&dc, TRUE);
+        Repaint(dc);
 }
 
 // While the display is off nothing is stepped, drawn or prepared. When it comes back the show
@@ -221,14 +224,14 @@ void CSlideShowWnd::TakeNextPicture()
     m_nNextPicture = -1;
 }
 
-void CSlideShowWnd::DrawShow(CDC* pDC, BOOL bRepaint)
+void CSlideShowWnd::Repaint(HDC hDC)
 {
-    if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
+    if (hDC == nullptr)
         return;
     // What the context showed outside the pictures before is no longer known.
-    if (bRepaint)
-        m_bOutsideBlack = FALSE;
-    DrawFrame(*pDC, m_show, bRepaint);
+    m_bOutsideBlack = FALSE;
+    CDC dc(hDC);
+    DrawFrame(dc, m_show, TRUE);
 }
 
 void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)

@@ -22,10 +22,6 @@ public:
     explicit CSlideShowWnd(CSaverPlatform& platform = CSaverPlatform::System(),
                            PictureDecoder pfnDecode = LoadJpegResource);
 
-    // Draws the show as it stands: the whole client area on a repaint, else what a timer
-    // step changes. A null context draws nothing.
-    void DrawShow(CDC* pDC, BOOL bRepaint);
-
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCTW pCreate) override;
@@ -35,6 +31,7 @@ protected:
     // The monitors in screen coordinates; none for a preview or the test window.
     virtual std::vector<ShowArea> FindMonitors();
 
+    // Draws a frame: the whole client area on a repaint, else what a timer step changes.
     void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
     // Lays the areas out again for the window as it now is; pictures prepared for other sizes
     // are prepared again.
@@ -53,6 +50,8 @@ private:
     void OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting);
     void OnDisplayChange();
     void OnDestroy();
+    // The show as it stands, the whole client area, into the window or a context it is given.
+    void Repaint(HDC hDC);
 
     void PrepareForAreas();
     void PrepareNext(int nPicture);

@@ -1,4 +1,5 @@
 #include "DissolvePattern.h"
+#include "PatternCells.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "JpegResource.h"
+#include "PatternCells.h"
 #include "SaverResource.h"
 #include "ShowGeometry.h"
 #include "TestSlideShow.h"
@@ -98,6 +99,12 @@ int CountWrongInArea(const std::vector<uint32_t>& pixels, int nWidth, const Show
     return nWrong;
 }
 
+// The whole client area as a repaint draws it, into the given context.
+void PrintClient(CTestSlideShow* pShow, HDC hDC)
+{
+    SendMessageW(pShow->m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT);
+}
+
 struct ShowFixture
 {
     ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& monitors = {})
@@ -113,7 +120,7 @@ struct ShowFixture
 
     void Set(int nPhase, int nStep) { m_pShow->m_show.m_nPhase = nPhase, m_pShow->m_show.m_nStep = nStep; }
     void Timer() { m_pShow->DrawFrame(*m_target.Dc(), m_pShow->m_show, FALSE); }
-    void Repaint() { m_pShow->DrawShow(m_target.Dc(), TRUE); }
+    void Repaint() { PrintClient(m_pShow, m_target.m_dc); }
 
     void ExpectPictureAt(int x, int nBlackFrom, int nBlackTo, const std::vector<uint32_t>& before,
                          const std::vector<uint32_t>& picture)
@@ -265,7 +272,7 @@ TEST(SlideShowDraw, NextDrawFollowsANewClientSize)
     SetWindowPos(show.m_pShow->m_hWnd, nullptr, 0, 0, 1366, 768, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CDibTarget wide(1366, 768);
     show.Set(PHASE_HOLD, 0);
-    show.m_pShow->DrawShow(wide.Dc(), TRUE);
+    PrintClient(show.m_pShow, wide.m_dc);
     const std::vector<uint32_t> picture = ScaledOnce(1024, 768);
     EXPECT_EQ(wide.At(170, 300), 0u);
     EXPECT_EQ(wide.At(171, 300), picture[300 * 1024]);
@@ -292,7 +299,6 @@ TEST(SlideShowDraw, MissingPictureKeepsItsTurnBlackAndNeverDrawsNull)
     EXPECT_EQ(show.m_target.At(127, 500), 0u);
     EXPECT_EQ(show.m_target.At(640, 500), kSentinel);
     EXPECT_EQ(show.m_target.At(1152, 500), 0u);
-    show.m_pShow->DrawShow(nullptr, TRUE);  // draws nothing, and does not fail
 }
 
 // Every monitor shows the same frame in its own fit; nothing crosses from one into the other,
