@@ -1,7 +1,5 @@
 #include "ShowLayout.h"
 
-#include "ShowGeometry.h"
-
 #include <algorithm>
 #include <cstdint>
 
@@ -44,13 +42,19 @@ std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vecto
     return areas;
 }
 
-std::vector<ShowSize> ScaledPictureSizes(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight)
+std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight)
+{
+    std::vector<ShowGeometry> fits;
+    for (const ShowArea& area : areas)
+        fits.push_back(ComputeGeometry(area.m_nWidth, area.m_nHeight, nPictureWidth, nPictureHeight));
+    return fits;
+}
+
+std::vector<ShowSize> ScaledPictureSizes(const std::vector<ShowGeometry>& fits)
 {
     std::vector<ShowSize> sizes;
-    for (const ShowArea& area : areas) {
-        const ShowGeometry g = ComputeGeometry(area.m_nWidth, area.m_nHeight, nPictureWidth, nPictureHeight);
-        if (g.m_nWidth > 0 && g.m_nHeight > 0)
-            AddOnce(sizes, ShowSize{g.m_nWidth, g.m_nHeight});
-    }
+    for (const ShowGeometry& fit : fits)
+        if (fit.m_nWidth > 0 && fit.m_nHeight > 0)
+            AddOnce(sizes, ShowSize{fit.m_nWidth, fit.m_nHeight});
     return sizes;
 }

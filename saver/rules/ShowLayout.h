@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShowGeometry.h"
+
 #include <vector>
 
 // A rectangle of the show: a monitor or the virtual screen in screen coordinates, or a show
@@ -33,6 +35,10 @@ inline bool operator==(const ShowSize& a, const ShowSize& b)
 // are dropped; when none is left the whole window is the one area.
 std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vector<ShowArea>& monitors);
 
-// The sizes the picture is drawn at over these areas, each once, in the areas' order; an area
-// too small to show any of it needs none.
-std::vector<ShowSize> ScaledPictureSizes(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight);
+// Where a picture of that size lands in each area, in the areas' order: computed once for a
+// layout, then both what its copies are scaled to and where they are drawn.
+std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight);
+
+// The sizes these fits draw the picture at, each once, in their order; a fit too small to show
+// any of it needs none.
+std::vector<ShowSize> ScaledPictureSizes(const std::vector<ShowGeometry>& fits);

@@ -32,6 +32,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
             pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
         } catch (...) {
             pJob->m_result.m_scaled.clear();
+            pJob->m_result.m_fits.clear();
             pJob->m_result.m_sizePicture = SIZE{};
         }
         pJob->m_result.m_nPicture = pJob->m_nPicture;

@@ -28,18 +28,27 @@ const CBitmap* PreparedPicture::Find(const ShowSize& size) const
     return nullptr;
 }
 
-PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, PictureDecoder pfnDecode)
+PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas)
 {
     PreparedPicture prepared;
     prepared.m_nPicture = nPicture;
+    prepared.m_fits = FitPicture(areas, 0, 0);
+    return prepared;
+}
+
+PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, PictureDecoder pfnDecode)
+{
     CBitmap bmpPicture;
     bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)));
     const SIZE sizePicture = bmpPicture.GetSize();
     if (sizePicture.cx <= 0 || sizePicture.cy <= 0)
-        return prepared;
+        return BlackPicture(nPicture, areas);
+    PreparedPicture prepared;
+    prepared.m_nPicture = nPicture;
     prepared.m_sizePicture = sizePicture;
+    prepared.m_fits = FitPicture(areas, sizePicture.cx, sizePicture.cy);
     const ShowSize sizeOwn{sizePicture.cx, sizePicture.cy};
-    const std::vector<ShowSize> sizes = ScaledPictureSizes(areas, sizePicture.cx, sizePicture.cy);
+    const std::vector<ShowSize> sizes = ScaledPictureSizes(prepared.m_fits);
     for (const ShowSize& size : sizes)
         if (!(size == sizeOwn))
             prepared.m_scaled.push_back(ScaledPicture{size, ScalePicture(bmpPicture, size)});

@@ -20,13 +20,16 @@ struct ScaledPicture
     PatternRows m_wDissolved{};
 };
 
-// One picture made ready for the screen: decoded, then scaled once, whole and unclipped, to
-// every size it is drawn at, so that drawing it is a 1:1 copy that shows the same pixels at
-// every step. A picture that does not decode has no size and no bitmaps.
+// One picture made ready for the screen: decoded, fitted to each area of a layout, then scaled
+// once, whole and unclipped, to every size a fit draws it at, so that drawing it is a 1:1 copy
+// that shows the same pixels at every step. A picture that does not decode has no size and no
+// bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {
     int m_nPicture = -1;
     SIZE m_sizePicture{};
+    // One per area, in the layout's order: where the picture is drawn in it, at its copy's size.
+    std::vector<ShowGeometry> m_fits;
     std::vector<ScaledPicture> m_scaled;
 
     bool IsDecoded() const { return m_sizePicture.cx > 0 && m_sizePicture.cy > 0; }
@@ -44,3 +47,6 @@ struct PreparedPicture
 
 // Runs on any thread: it touches nothing but the objects it makes.
 PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, PictureDecoder pfnDecode);
+
+// A picture with nothing to show for these areas: its turn stays black.
+PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas);

@@ -182,16 +182,15 @@ void CSlideShowWnd::LayOut()
 
 void CSlideShowWnd::PrepareForAreas()
 {
-    // A relayout is rare and the current picture is on screen: it waits for its new sizes.
-    if (m_pPicture != nullptr) {
-        const int nPicture = m_pPicture->m_nPicture;
+    // A relayout is rare and the current picture is on screen: it waits for its new fits. Before
+    // the first picture there is nothing to show, fitted all the same.
+    const int nPicture = m_pPicture != nullptr ? m_pPicture->m_nPicture : -1;
+    if (nPicture >= 0) {
         m_worker.Start(m_hWnd, nPicture, m_areas);
         m_pPicture = m_worker.Wait();
-        if (m_pPicture == nullptr) {
-            m_pPicture = std::make_unique<PreparedPicture>();
-            m_pPicture->m_nPicture = nPicture;
-        }
     }
+    if (m_pPicture == nullptr || nPicture < 0)
+        m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
     if (m_nNextPicture >= 0)
         PrepareNext(m_nNextPicture);
 }
@@ -214,11 +213,9 @@ void CSlideShowWnd::TakeNextPicture()
             m_worker.Start(m_hWnd, nPicture, m_areas);
         m_pNext = m_worker.Wait();
     }
-    if (m_pNext == nullptr) {
-        // No thread to prepare it: the picture keeps its turn black.
-        m_pNext = std::make_unique<PreparedPicture>();
-        m_pNext->m_nPicture = nPicture;
-    }
+    // No thread to prepare it: the picture keeps its turn black.
+    if (m_pNext == nullptr)
+        m_pNext = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
     // The old picture's bitmaps go before anything else is prepared.
     m_pPicture = std::move(m_pNext);
     m_nNextPicture = -1;
@@ -237,17 +234,17 @@ void CSlideShowWnd::Repaint(HDC hDC)
 void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
 {
     if (IsDissolve(frame) && m_pPicture != nullptr)
-        for (const ShowArea& area : m_areas) {
-            const ShowGeometry geometry = AreaGeometry(area);
+        for (size_t i = 0; i < m_areas.size(); ++i) {
+            const ShowGeometry geometry = AreaFit(i);
             m_pPicture->ClaimDissolveCopy(ShowSize{geometry.m_nWidth, geometry.m_nHeight},
-                                          area.m_nLeft + geometry.m_nLeft, area.m_nTop + geometry.m_nTop);
+                                          m_areas[i].m_nLeft + geometry.m_nLeft, m_areas[i].m_nTop + geometry.m_nTop);
         }
     if (IsDissolve(frame) && !bRepaint) {
         DrawDissolveStep(dc, frame.m_wPattern);
         return;
     }
-    for (const ShowArea& area : m_areas)
-        DrawArea(dc, area, frame, bRepaint);
+    for (size_t i = 0; i < m_areas.size(); ++i)
+        DrawArea(dc, m_areas[i], AreaFit(i), frame, bRepaint);
     // A slide's last step leaves each picture whole in its place. (A repaint changes nothing
     // here: it may cover only part of the window, and it draws what the window should show.)
     if (!bRepaint) {
@@ -277,10 +274,10 @@ void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
             wNew[i] = static_cast<uint16_t>(wPattern[i] & ~m_wShownCells[i]);
     const int nSaved = dc.SaveDC();
     BOOL bPatternNeeded = !m_bOutsideBlack;
-    for (const ShowArea& area : m_areas) {
-        const ShowGeometry geometry = AreaGeometry(area);
-        const int x = area.m_nLeft + geometry.m_nLeft;
-        const int y = area.m_nTop + geometry.m_nTop;
+    for (size_t i = 0; i < m_areas.size(); ++i) {
+        const ShowGeometry geometry = AreaFit(i);
+        const int x = m_areas[i].m_nLeft + geometry.m_nLeft;
+        const int y = m_areas[i].m_nTop + geometry.m_nTop;
         const CBitmap* pBitmap = DissolvedPicture(geometry, x, y, wPattern);
         if (pBitmap == nullptr) {
             bPatternNeeded = TRUE;
@@ -300,10 +297,12 @@ void CSlideShowWnd::DrawDissolveStep(CDC& dc, const PatternRows& wPattern)
         m_bOutsideBlack = TRUE;
 }
 
-ShowGeometry CSlideShowWnd::AreaGeometry(const ShowArea& area) const
+ShowGeometry CSlideShowWnd::AreaFit(size_t nArea) const
 {
-    const SIZE sizePicture = m_pPicture != nullptr ? m_pPicture->m_sizePicture : SIZE{};
-    return ComputeGeometry(area.m_nWidth, area.m_nHeight, sizePicture.cx, sizePicture.cy);
+    // A picture left without its fits (no memory) leaves the whole area black.
+    if (m_pPicture == nullptr || nArea >= m_pPicture->m_fits.size())
+        return ShowGeometry{};
+    return m_pPicture->m_fits[nArea];
 }
 
 const CBitmap* CSlideShowWnd::DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern)
@@ -315,11 +314,11 @@ const CBitmap* CSlideShowWnd::DissolvedPicture(const ShowGeometry& geometry, int
 
 // Draws one area as if it were the whole client area: its origin moved to the area's corner
 // and nothing drawn beyond its edges.
-void CSlideShowWnd::DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint)
+void CSlideShowWnd::DrawArea(CDC& dc, const ShowArea& area, const ShowGeometry& geometry, const ShowState& frame,
+                             BOOL bRepaint)
 {
     const int cw = area.m_nWidth;
     const int ch = area.m_nHeight;
-    const ShowGeometry geometry = AreaGeometry(area);
     const CBitmap* pBitmap = nullptr;
     if (IsDissolve(frame))
         pBitmap = DissolvedPicture(geometry, area.m_nLeft + geometry.m_nLeft, area.m_nTop + geometry.m_nTop,

@@ -56,8 +56,9 @@ private:
     void PrepareForAreas();
     void PrepareNext(int nPicture);
     void DrawDissolveStep(CDC& dc, const PatternRows& wPattern);
-    void DrawArea(CDC& dc, const ShowArea& area, const ShowState& frame, BOOL bRepaint);
-    ShowGeometry AreaGeometry(const ShowArea& area) const;
+    void DrawArea(CDC& dc, const ShowArea& area, const ShowGeometry& geometry, const ShowState& frame, BOOL bRepaint);
+    // The current picture's fit of area nArea of m_areas, as it was prepared for them.
+    ShowGeometry AreaFit(size_t nArea) const;
     // The current picture's copy for a dissolve, its top-left pixel at (x, y) of the window.
     const CBitmap* DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern);
     void DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeometry& geometry, int x);

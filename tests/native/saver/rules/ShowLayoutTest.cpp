@@ -9,11 +9,20 @@
 using Areas = std::vector<ShowArea>;
 using Sizes = std::vector<ShowSize>;
 
+namespace {
+
+Sizes SizesOf1024x768(const Areas& areas)
+{
+    return ScaledPictureSizes(FitPicture(areas, 1024, 768));
+}
+
+}  // namespace
+
 TEST(ShowLayout, OneMonitorIsTheWholeClientAsBefore)
 {
     const Areas areas = LayOutShowAreas({0, 0, 1920, 1080}, {{0, 0, 1920, 1080}});
     EXPECT_EQ(areas, (Areas{{0, 0, 1920, 1080}}));
-    EXPECT_EQ(ScaledPictureSizes(areas, 1024, 768), (Sizes{{1440, 1080}}));
+    EXPECT_EQ(SizesOf1024x768(areas), (Sizes{{1440, 1080}}));
     // A preview's client area, with nothing to lay out, is one area too.
     EXPECT_EQ(LayOutShowAreas({0, 0, 152, 112}, {}), (Areas{{0, 0, 152, 112}}));
 }
@@ -30,16 +39,15 @@ TEST(ShowLayout, PortraitAndDifferentHeightsEachGetTheirOwnFit)
     const Areas areas =
         LayOutShowAreas({0, 0, 4280, 1920}, {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}, {3200, 0, 1080, 1920}});
     ASSERT_EQ(areas.size(), 3u);
-    EXPECT_EQ(ScaledPictureSizes(areas, 1024, 768), (Sizes{{1280, 960}, {1440, 1080}, {1080, 810}}));
-    const ShowGeometry portrait = ComputeGeometry(areas[2].m_nWidth, areas[2].m_nHeight, 1024, 768);
+    EXPECT_EQ(SizesOf1024x768(areas), (Sizes{{1280, 960}, {1440, 1080}, {1080, 810}}));
+    const ShowGeometry portrait = FitPicture(areas, 1024, 768)[2];
     EXPECT_EQ(portrait.m_nLeft, 0);
     EXPECT_EQ(portrait.m_nTop, 555);
     // The slide starts at the portrait monitor's own right edge.
     EXPECT_EQ(ComputeSlideLeft(portrait, areas[2].m_nWidth, 0), 1080);
     // Monitors of different sizes may share one scaled picture.
-    EXPECT_EQ(
-        ScaledPictureSizes(LayOutShowAreas({0, 0, 3360, 1080}, {{0, 0, 1920, 1080}, {1920, 0, 1440, 1080}}), 1024, 768),
-        (Sizes{{1440, 1080}}));
+    EXPECT_EQ(SizesOf1024x768(LayOutShowAreas({0, 0, 3360, 1080}, {{0, 0, 1920, 1080}, {1920, 0, 1440, 1080}})),
+              (Sizes{{1440, 1080}}));
 }
 
 TEST(ShowLayout, GapsMirrorsAndStrayMonitors)
@@ -54,5 +62,5 @@ TEST(ShowLayout, GapsMirrorsAndStrayMonitors)
     EXPECT_EQ(LayOutShowAreas({0, 0, 800, 600}, {{5000, 0, 100, 100}, {0, 0, 0, 0}, {0, 0, -5, 10}}),
               (Areas{{0, 0, 800, 600}}));
     EXPECT_EQ(LayOutShowAreas({INT_MAX - 10, 0, 100, 100}, {{INT_MAX - 5, 0, INT_MAX, 50}}), (Areas{{5, 0, 95, 50}}));
-    EXPECT_TRUE(ScaledPictureSizes({{0, 0, 0, 0}}, 1024, 768).empty());
+    EXPECT_TRUE(SizesOf1024x768({{0, 0, 0, 0}}).empty());
 }
