@@ -1,5 +1,6 @@
 #include "SaverPlatform.h"
 
+#include "Monitors.h"
 #include "Registry.h"
 #include "SystemInfo.h"
 #include "SystemLibrary.h"
@@ -57,6 +58,19 @@ void CSaverPlatform::UnregisterDisplayNotification(HPOWERNOTIFY hNotify)
     const auto pfnUnregister = GetLinkedProc<PFNUNREGISTER>("user32.dll", "UnregisterPowerSettingNotification");
     if (pfnUnregister != nullptr)
         pfnUnregister(hNotify);
+}
+
+std::vector<ShowArea> CSaverPlatform::MonitorAreas()
+{
+    std::vector<ShowArea> monitors;
+    for (const RECT& rc : EnumMonitorRects())
+        monitors.push_back(ShowArea{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top});
+    return monitors;
+}
+
+RECT CSaverPlatform::VirtualScreen()
+{
+    return VirtualScreenRect();
 }
 
 CSaverPlatform& CSaverPlatform::System()

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "ShowLayout.h"
+
 #include <windows.h>
 
+#include <vector>
+
 // What the saver window asks of the platform beyond its own window: the family, the 9x
-// password service, its setting, the screen-saver-running flag and the display's power. Tests put their own in its place.
+// password service, its setting, the screen-saver-running flag, the display's power and the
+// monitors. Tests put their own in its place.
 class CSaverPlatform
 {
 public:
@@ -21,6 +26,9 @@ public:
     // system has no such report; the show then runs as it always did.
     virtual HPOWERNOTIFY RegisterDisplayNotification(HWND hWnd);
     virtual void UnregisterDisplayNotification(HPOWERNOTIFY hNotify);
+    // The monitors, and the virtual screen that holds them, in screen coordinates.
+    virtual std::vector<ShowArea> MonitorAreas();
+    virtual RECT VirtualScreen();
 
     static CSaverPlatform& System();
 };

@@ -1,7 +1,6 @@
 #include "SlideShowWnd.h"
 
 #include "DisplayPower.h"
-#include "Monitors.h"
 #include "PaintDC.h"
 #include "ScopedSelect.h"
 
@@ -49,11 +48,7 @@ LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         OnPowerSettingChange(reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
         return TRUE;
     case WM_DESTROY:
-        // While the window exists, so that no job posted to it is lost.
-        m_worker.Drain(m_hWnd);
-        if (m_hDisplayNotify != nullptr)
-            m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
-        m_hDisplayNotify = nullptr;
+        OnDestroy();
         return CSaverWnd::WindowProc(nMsg, wParam, lParam);
     default:
         return CSaverWnd::WindowProc(nMsg, wParam, lParam);
@@ -132,6 +127,15 @@ void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
     SetTimer(kShowTimer, m_show.m_nPhase == PHASE_HOLD ? kHoldPeriod : kStepPeriod);
 }
 
+void CSlideShowWnd::OnDestroy()
+{
+    // While the window exists, so that no job posted to it is lost.
+    m_worker.Drain(m_hWnd);
+    if (m_hDisplayNotify != nullptr)
+        m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
+    m_hDisplayNotify = nullptr;
+}
+
 void CSlideShowWnd::OnPictureReady(LPARAM lParam)
 {
     std::unique_ptr<PreparedPicture> pPicture = m_worker.Adopt(lParam);
@@ -142,7 +146,7 @@ void CSlideShowWnd::OnPictureReady(LPARAM lParam)
 void CSlideShowWnd::OnDisplayChange()
 {
     if (!m_bPreview) {
-        const RECT rc = VirtualScreenRect();
+        const RECT rc = m_platform.VirtualScreen();
         ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -152,12 +156,7 @@ void CSlideShowWnd::OnDisplayChange()
 
 std::vector<ShowArea> CSlideShowWnd::FindMonitors()
 {
-    std::vector<ShowArea> monitors;
-    if (m_bPreview)
-        return monitors;
-    for (const RECT& rc : EnumMonitorRects())
-        monitors.push_back(ShowArea{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top});
-    return monitors;
+    return m_bPreview ? std::vector<ShowArea>{} : m_platform.MonitorAreas();
 }
 
 void CSlideShowWnd::LayOut()

@@ -28,9 +28,6 @@ protected:
     void OnTimer(UINT_PTR nIdEvent) override;
     void OnPaint() override;
 
-    // The monitors in screen coordinates; none for a preview or the test window.
-    virtual std::vector<ShowArea> FindMonitors();
-
     // Draws a frame: the whole client area on a repaint, else what a timer step changes.
     void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
     // Lays the areas out again for the window as it now is; pictures prepared for other sizes
@@ -50,6 +47,8 @@ private:
     void OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting);
     void OnDisplayChange();
     void OnDestroy();
+    // The monitors in screen coordinates; none for a preview or the test window.
+    std::vector<ShowArea> FindMonitors();
     // The show as it stands, the whole client area, into the window or a context it is given.
     void Repaint(HDC hDC);
 

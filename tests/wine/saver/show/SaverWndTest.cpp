@@ -1,42 +1,12 @@
 #include "PumpMessages.h"
+#include "SaverPlatformFake.h"
 #include "SaverWnd.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
-
-// The platform as the tests want it: family, password verdict and the running flag recorded.
-class CFakePlatform : public CSaverPlatform
-{
-public:
-    explicit CFakePlatform(BOOL bWin9x, BOOL bVerdict = TRUE) : m_bWin9x(bWin9x), m_bVerdict(bVerdict) {}
-
-    BOOL IsWin9x() override { return m_bWin9x; }
-    BOOL VerifyScreenSavePwd(HWND hWnd) override
-    {
-        ++m_nVerifyCalls;
-        if (m_onVerify)
-            m_onVerify(hWnd);
-        return m_bVerdict;
-    }
-    void SetScreenSaverRunning(BOOL bRunning) override { m_running.push_back(bRunning); }
-    DWORD QueryUsePassword() override
-    {
-        ++m_nQueries;
-        return m_nUsePassword;
-    }
-
-    BOOL m_bWin9x;
-    BOOL m_bVerdict;
-    int m_nVerifyCalls = 0;
-    DWORD m_nUsePassword = 0;
-    int m_nQueries = 0;
-    std::vector<BOOL> m_running;
-    std::function<void(HWND)> m_onVerify;
-};
 
 class CTestSaverWnd : public CSaverWnd
 {
@@ -62,8 +32,9 @@ enum class Mode
 struct SaverFixture
 {
     explicit SaverFixture(Mode mode, BOOL bWin9x = FALSE, BOOL bVerdict = TRUE, DWORD nUsePassword = 0)
-        : m_platform(bWin9x, bVerdict)
     {
+        m_platform.m_bWin9x = bWin9x;
+        m_platform.m_bVerdict = bVerdict;
         m_platform.m_nUsePassword = nUsePassword;
         SetCursorPos(500, 500);
         PumpMessages();
@@ -109,7 +80,7 @@ struct SaverFixture
         return StaysAfter(WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
     }
 
-    CFakePlatform m_platform;
+    CSaverPlatformFake m_platform;
     bool m_bDeleted = false;
     CTestSaverWnd* m_pWnd = nullptr;
     HWND m_hWnd = nullptr;

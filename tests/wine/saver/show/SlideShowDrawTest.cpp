@@ -107,8 +107,11 @@ void PrintClient(CTestSlideShow* pShow, HDC hDC)
 
 struct ShowFixture
 {
+    // With monitors the show is full screen over them, else a preview.
     ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& monitors = {})
-        : m_pShow(CreateHiddenShow(nWidth, nHeight, bMissing ? NoPicture : LoadJpegResource, monitors))
+        : m_platform(WithMonitors(monitors))
+        , m_pShow(CreateHiddenShow(nWidth, nHeight, bMissing ? NoPicture : LoadJpegResource,
+                                   monitors.empty() ? nullptr : &m_platform))
         , m_target(nWidth, nHeight)
         , m_geometry(ComputeGeometry(nWidth, nHeight, bMissing ? 1 : 1024, bMissing ? 1 : 768))
     {
@@ -131,6 +134,14 @@ struct ShowFixture
             << "picture at " << x;
     }
 
+    static CSaverPlatformFake WithMonitors(const std::vector<ShowArea>& monitors)
+    {
+        CSaverPlatformFake platform;
+        platform.m_monitors = monitors;
+        return platform;
+    }
+
+    CSaverPlatformFake m_platform;
     CTestSlideShow* m_pShow;
     CDibTarget m_target;
     ShowGeometry m_geometry;
@@ -330,7 +341,7 @@ TEST(SlideShowDraw, EachAreaShowsTheSameFrameFittedToIt)
 
     // A new layout while it runs: the current picture is drawn fitted to the new monitors.
     const std::vector<ShowArea> moved{{0, 0, 800, 600}, {800, 0, 800, 700}};
-    show.m_pShow->m_monitors = moved;
+    show.m_platform.m_monitors = moved;
     SendMessageW(show.m_pShow->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 700));
     ASSERT_EQ(show.m_pShow->m_areas, moved);
     show.m_target.Fill(kSentinel);

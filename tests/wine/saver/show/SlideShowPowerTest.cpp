@@ -43,8 +43,8 @@ bool TakesAStep(CTestSlideShow* pShow)
 
 TEST(SlideShowPower, TheShowRestsWhileTheDisplayIsOffAndGoesOnWhereItStood)
 {
-    CDisplayPlatformFake platform;
-    CTestSlideShow* pShow = CreateHiddenShow(320, 240, NoPicture, {}, &platform);
+    CSaverPlatformFake platform;
+    CTestSlideShow* pShow = CreateHiddenShow(320, 240, NoPicture, &platform);
     ASSERT_NE(pShow, nullptr);
     const HWND hWnd = pShow->m_hWnd;
     EXPECT_EQ(platform.m_hRegistered, hWnd);
