@@ -39,14 +39,13 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
         return nullptr;
     CMemoryDC dcSource(nullptr);
     CMemoryDC dcCopy(nullptr);
-    const HGDIOBJ hOldSource = ::SelectObject(dcSource, hBitmap);
-    const CScopedSelect selectCopy(dcCopy, bmpCopy);
-    const BOOL bCopied = hOldSource != nullptr && selectCopy.IsSelected() &&
-                         dcCopy.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, dcSource, 0, 0, SRCCOPY);
-    if (hOldSource != nullptr)
-        ::SelectObject(dcSource, hOldSource);
-    if (!bCopied)
-        return nullptr;
+    {
+        const CScopedSelect selectSource(dcSource, hBitmap);
+        const CScopedSelect selectCopy(dcCopy, bmpCopy);
+        if (!selectSource.IsSelected() || !selectCopy.IsSelected() ||
+            !dcCopy.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, dcSource, 0, 0, SRCCOPY))
+            return nullptr;
+    }
     return static_cast<HBITMAP>(bmpCopy.Detach());
 }
 
