@@ -2,7 +2,6 @@
 
 #include "CommandLine.h"
 #include "Dpi.h"
-#include "Monitors.h"
 #include "PasswordChange.h"
 #include "SaverDlg.h"
 #include "SlideShowWnd.h"
@@ -64,7 +63,7 @@ BOOL CSaverApp::DoSaver(HWND hParent)
     CSlideShowWnd* pWnd = new CSlideShowWnd;
     m_pMainWnd = pWnd;
     // Full screen is every monitor: the virtual screen, whose origin may be negative.
-    RECT rect = VirtualScreenRect();
+    RECT rect = CSaverPlatform::System().VirtualScreen();
     // A number that names no window fails the creation below, and the program ends at once.
     if (hParent) {
         // In the parent's DPI awareness, so that a host of another awareness keeps its preview.
