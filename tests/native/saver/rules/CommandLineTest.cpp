@@ -1,3 +1,4 @@
+// Owning tier: native. Which mode and window number a command line gives.
 #include "CommandLine.h"
 
 #include <gtest/gtest.h>

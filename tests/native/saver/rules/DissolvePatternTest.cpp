@@ -1,3 +1,4 @@
+// Owning tier: native. The dissolve tile's cells, their order, and where they blacken an image.
 #include "DissolvePattern.h"
 #include "PatternCells.h"
 

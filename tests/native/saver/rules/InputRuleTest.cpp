@@ -1,3 +1,4 @@
+// Owning tier: native. Which input ends the saver, and what the window does with the rest.
 #include "InputRule.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Owning tier: native. Where a picture lands in an area, and where each slide step puts it.
 #include "ShowGeometry.h"
 
 #include <gtest/gtest.h>

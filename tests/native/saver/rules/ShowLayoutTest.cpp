@@ -1,3 +1,4 @@
+// Owning tier: native. The show's areas over the monitors, and each area's fit of a picture.
 #include "ShowGeometry.h"
 #include "ShowLayout.h"
 

@@ -1,3 +1,4 @@
+// Owning tier: native. The show's phases and steps, and the picture order.
 #include "ShowStep.h"
 
 #include <gtest/gtest.h>

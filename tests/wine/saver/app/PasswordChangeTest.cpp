@@ -1,3 +1,4 @@
+// Owning tier: in-process under Wine. Which window owns the platform's password change.
 #include "PasswordChange.h"
 #include "PumpMessages.h"
 

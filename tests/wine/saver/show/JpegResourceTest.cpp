@@ -1,3 +1,4 @@
+// Owning tier: in-process under Wine. Decoding a picture resource into a bitmap of ours.
 #include "JpegResource.h"
 #include "ResourceText.h"
 #include "SaverResource.h"

@@ -1,5 +1,5 @@
-// The show's picture jobs under Wine: a message that another program posts in the form of the
-// show's own is never taken for a job.
+// Owning tier: in-process under Wine. The show's picture jobs: a message that another program
+// posts in the form of the show's own is never taken for a job.
 #include "JpegResource.h"
 #include "PumpMessages.h"
 #include "TestSlideShow.h"

@@ -1,3 +1,5 @@
+// Owning tier: in-process under Wine. The saver window's answer to input and closing as the
+// platform sends them (which input ends it is the native tier's), in each mode.
 #include "PumpMessages.h"
 #include "SaverPlatformFake.h"
 #include "SaverWnd.h"

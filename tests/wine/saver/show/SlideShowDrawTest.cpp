@@ -1,3 +1,5 @@
+// Owning tier: in-process under Wine. The pixels each step and repaint of the show leave, on
+// one area and on several (the geometry itself is the native tier's).
 #include "JpegResource.h"
 #include "PatternCells.h"
 #include "SaverResource.h"
