@@ -27,7 +27,7 @@ POINT CursorNow()
 
 }  // namespace
 
-CSaverWnd::CSaverWnd(CSaverPlatform& platform) : m_bWin9x(platform.IsWin9x()), m_platform(platform) {}
+CSaverWnd::CSaverWnd(CSaverPlatform& platform) : m_platform(platform), m_bWin9x(platform.IsWin9x()) {}
 
 CSaverWnd::~CSaverWnd()
 {

@@ -32,11 +32,12 @@ protected:
     void PostNcDestroy() override;
 
     BOOL m_bPreview = FALSE;
-    BOOL m_bWin9x = FALSE;
-    BOOL m_bVerifying = FALSE;
-    POINT m_ptCursor{};
     CSaverPlatform& m_platform;
 
 private:
     void PostCloseRequest();
+
+    BOOL m_bWin9x = FALSE;
+    BOOL m_bVerifying = FALSE;
+    POINT m_ptCursor{};
 };
