@@ -8,6 +8,7 @@ class CSaverApp : public CWinApp
 public:
     BOOL InitInstance() override;
 
+private:
     // The picture window: full screen without a parent, else a child filling its client area.
     BOOL DoSaver(HWND hParent);
     // The 800 x 600 test window, which input does not close.

@@ -16,10 +16,6 @@ public:
     // Before creation: the windowed test window, which input does not close.
     void SetPreviewMode() { m_bPreview = TRUE; }
 
-    BOOL VerifyPassword();
-    void SetScreenSaverRunning(BOOL bRunning);
-    DWORD QueryUsePassword();
-
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
@@ -36,6 +32,10 @@ protected:
 
 private:
     void PostCloseRequest();
+    // The platform's, on the 9x family only.
+    BOOL VerifyPassword();
+    void SetScreenSaverRunning(BOOL bRunning);
+    DWORD QueryUsePassword();
 
     BOOL m_bWin9x = FALSE;
     BOOL m_bVerifying = FALSE;
