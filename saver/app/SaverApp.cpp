@@ -4,6 +4,7 @@
 #include "Dpi.h"
 #include "PasswordChange.h"
 #include "SaverDlg.h"
+#include "SaverPlatform.h"
 #include "SlideShowWnd.h"
 
 namespace {
