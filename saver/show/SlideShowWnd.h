@@ -4,8 +4,8 @@
 #include "JpegResource.h"
 #include "PictureWorker.h"
 #include "SaverWnd.h"
-#include "ShowGeometry.h"
 #include "ShowLayout.h"
+#include "ShowPainter.h"
 #include "ShowStep.h"
 
 #include <memory>
@@ -38,7 +38,7 @@ protected:
 
     ShowState m_show;
     std::vector<ShowArea> m_areas;
-    std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; null before the first
+    std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; a black one before the first
     std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
     int m_nNextPicture = -1;                      // the picture being prepared or prepared next
 
@@ -54,28 +54,9 @@ private:
 
     void PrepareForAreas();
     void PrepareNext(int nPicture);
-    void DrawDissolveStep(CDC& dc, const PatternRows& wPattern);
-    void DrawArea(CDC& dc, const ShowArea& area, const ShowGeometry& geometry, const ShowState& frame, BOOL bRepaint);
-    // The current picture's fit of area nArea of m_areas, as it was prepared for them.
-    ShowGeometry AreaFit(size_t nArea) const;
-    // The current picture's copy for a dissolve, its top-left pixel at (x, y) of the window.
-    const CBitmap* DissolvedPicture(const ShowGeometry& geometry, int x, int y, const PatternRows& wPattern);
-    void DrawPicture(CDC& dc, const CBitmap* pBitmap, const ShowGeometry& geometry, int x);
-    void CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry);
-    // Copies only the rows of the picture that hold a cell of wCells.
-    void CopyPictureRows(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry,
-                         const PatternRows& wCells);
-    void FillBands(CDC& dc, const ShowGeometry& geometry, int x, int nAreaWidth, int nAreaHeight);
-    void ApplyPattern(CDC& dc, const PatternRows& wPattern, int nClientWidth, int nClientHeight);
 
     CPictureWorker m_worker;
-    // Whether everything outside the pictures is black on the window, as each dissolve leaves
-    // it: a dissolve step then has nothing to do there.
-    BOOL m_bOutsideBlack = FALSE;
-    // Whether the window shows each area's picture whole, with the cells m_wShownCells black, as
-    // the last timer step drew it.
-    BOOL m_bPicturesShown = FALSE;
-    PatternRows m_wShownCells{};
+    CShowPainter m_painter;
     // Full screen: the display's power report, and what waits for the display to come back.
     HPOWERNOTIFY m_hDisplayNotify = nullptr;
     BOOL m_bDisplayOff = FALSE;
