@@ -10,3 +10,9 @@ HRESULT EnterComApartment()
     const auto pfnInitEx = GetLinkedProc<PFNCOINITIALIZEEX>("ole32.dll", "CoInitializeEx");
     return pfnInitEx ? pfnInitEx(nullptr, COINIT_APARTMENTTHREADED) : CoInitialize(nullptr);
 }
+
+CComApartment::~CComApartment()
+{
+    if (m_bEntered)
+        CoUninitialize();
+}

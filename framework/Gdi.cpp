@@ -118,11 +118,6 @@ BOOL CDC::RestoreDC(int nSavedDC)
     return ::RestoreDC(m_hDC, nSavedDC);
 }
 
-HGDIOBJ CDC::SelectObject(const CGdiObject& object)
-{
-    return ::SelectObject(m_hDC, object.GetSafeHandle());
-}
-
 int CDC::SetROP2(int nDrawMode)
 {
     return ::SetROP2(m_hDC, nDrawMode);

@@ -76,7 +76,6 @@ public:
 
     int SaveDC();
     BOOL RestoreDC(int nSavedDC);
-    HGDIOBJ SelectObject(const CGdiObject& object);
     int SetROP2(int nDrawMode);
     BOOL SetViewportOrg(int x, int y);
     int IntersectClipRect(int nLeft, int nTop, int nRight, int nBottom);

@@ -7,7 +7,9 @@
 class CScopedSelect
 {
 public:
-    CScopedSelect(CDC& dc, const CGdiObject& object) : m_hDC(dc.GetSafeHdc()), m_hOld(dc.SelectObject(object)) {}
+    CScopedSelect(CDC& dc, const CGdiObject& object) : CScopedSelect(dc, object.GetSafeHandle()) {}
+    // An object the caller only borrows.
+    CScopedSelect(CDC& dc, HGDIOBJ hObject) : m_hDC(dc.GetSafeHdc()), m_hOld(::SelectObject(m_hDC, hObject)) {}
     ~CScopedSelect()
     {
         if (m_hOld != nullptr && m_hOld != HGDI_ERROR)

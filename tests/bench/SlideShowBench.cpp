@@ -40,26 +40,34 @@ Stats Summarise(std::vector<double> times)
     return Stats{times[times.size() / 2], times.back()};
 }
 
+// The system's monitors, or the bench's own where it gives some.
+class CBenchPlatform : public CSaverPlatform
+{
+public:
+    std::vector<ShowArea> MonitorAreas() override
+    {
+        return m_monitors.empty() ? CSaverPlatform::MonitorAreas() : m_monitors;
+    }
+
+    std::vector<ShowArea> m_monitors;
+};
+
 class CBenchShow : public CSlideShowWnd
 {
 public:
+    explicit CBenchShow(CSaverPlatform& platform) : CSlideShowWnd(platform) {}
+
     using CSlideShowWnd::m_pNext;
     using CSlideShowWnd::m_show;
     using CSlideShowWnd::OnTimer;
-
-    std::vector<ShowArea> m_monitors;
-
-protected:
-    std::vector<ShowArea> FindMonitors() override
-    {
-        return m_monitors.empty() ? CSlideShowWnd::FindMonitors() : m_monitors;
-    }
 };
 
 CBenchShow* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
 {
-    CBenchShow* pShow = new CBenchShow;
-    pShow->m_monitors = monitors;
+    // One show at a time: the platform outlives each.
+    static CBenchPlatform s_platform;
+    s_platform.m_monitors = monitors;
+    CBenchShow* pShow = new CBenchShow(s_platform);
     const RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (!pShow->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), nullptr, WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
         return nullptr;

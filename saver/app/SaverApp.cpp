@@ -1,0 +1,96 @@
+#include "SaverApp.h"
+
+#include "CommandLine.h"
+#include "Dpi.h"
+#include "PasswordChange.h"
+#include "SaverDlg.h"
+#include "SaverPlatform.h"
+#include "SlideShowWnd.h"
+
+namespace {
+
+const DWORD kFullScreenExStyle = WS_EX_TOPMOST;
+const DWORD kFullScreenStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+const DWORD kPreviewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+const DWORD kWindowedStyle = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+
+std::wstring SaverWindowClass()
+{
+    // No cursor (the saver hides it), no brush (the show paints everything), no double clicks.
+    return AfxRegisterWndClass(0);
+}
+
+// The number is a 32-bit handle sign-extended (see ParseWindowNumber): INT_PTR holds it whole
+// on either width, and the platform widens handles the same way.
+static_assert(sizeof(INT_PTR) == sizeof(HWND) && sizeof(INT_PTR) >= sizeof(int32_t), "handle width");
+
+HWND WindowFromNumber(int64_t nWindow)
+{
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));
+}
+
+}  // namespace
+
+CSaverApp theApp;
+
+BOOL CSaverApp::InitInstance()
+{
+    Enable3dControls();
+    const SaverCommand command = ParseCommandLine(GetCommandLineA());
+    switch (command.m_nMode) {
+    case MODE_CONFIG_UNOWNED:
+        DoConfig(nullptr);
+        return FALSE;
+    case MODE_CONFIG:
+        DoConfig(GetForegroundWindow());
+        return FALSE;
+    case MODE_SAVER:
+        DoSaver(WindowFromNumber(command.m_nWindow));
+        return TRUE;
+    case MODE_WINDOWED:
+        DoWindowed();
+        return TRUE;
+    case MODE_CHANGE_PASSWORD:
+        DoChangePassword(WindowFromNumber(command.m_nWindow));
+        return FALSE;
+    case MODE_NONE:
+        break;
+    }
+    return TRUE;
+}
+
+BOOL CSaverApp::DoSaver(HWND hParent)
+{
+    CSlideShowWnd* pWnd = new CSlideShowWnd;
+    m_pMainWnd = pWnd;
+    // Full screen is every monitor: the virtual screen, whose origin may be negative.
+    RECT rect = CSaverPlatform::System().VirtualScreen();
+    // A number that names no window fails the creation below, and the program ends at once.
+    if (hParent) {
+        // In the parent's DPI awareness, so that a host of another awareness keeps its preview.
+        const CThreadDpiAwareness awareness(hParent);
+        ::GetClientRect(hParent, &rect);
+        return pWnd->CreateEx(0, SaverWindowClass(), nullptr, kPreviewStyle, rect, hParent, 0);
+    }
+    return pWnd->CreateEx(kFullScreenExStyle, SaverWindowClass(), nullptr, kFullScreenStyle, rect, nullptr, 0);
+}
+
+BOOL CSaverApp::DoWindowed()
+{
+    CSlideShowWnd* pWnd = new CSlideShowWnd;
+    m_pMainWnd = pWnd;
+    pWnd->SetPreviewMode();
+    return pWnd->CreateEx(0, SaverWindowClass(), L"ScreenSaver", kWindowedStyle, RECT{0, 0, 800, 600}, nullptr, 0);
+}
+
+void CSaverApp::DoConfig(HWND hOwner)
+{
+    CWnd owner(hOwner);
+    CSaverDlg dlg(hOwner ? &owner : nullptr);
+    dlg.DoModal();
+}
+
+void CSaverApp::DoChangePassword(HWND hWnd)
+{
+    ChangePassword(hWnd);
+}

@@ -1,0 +1,103 @@
+#include "PictureWorker.h"
+
+#include "ComApartment.h"
+#include "SystemSide.h"
+
+#include <atomic>
+
+struct PictureJob
+{
+    unsigned m_nGeneration;
+    HWND m_hWnd;
+    UINT m_nMessage;
+    int m_nPicture;
+    std::vector<ShowArea> m_areas;
+    PictureDecoder m_pfnDecode;
+    PreparedPicture m_result;
+    // Set by the thread as its last touch of the job (release); the window reads the result
+    // only after seeing it (acquire).
+    std::atomic<bool> m_bDone{false};
+};
+
+namespace {
+
+DWORD WINAPI RunJob(LPVOID pParam)
+{
+    PictureJob* pJob = static_cast<PictureJob*>(pParam);
+    {
+        // The decoder is a COM object; this thread's apartment is its own.
+        const CComApartment apartment;
+        // No exception may leave the thread; without memory the picture is black for its turn.
+        try {
+            pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
+        } catch (...) {
+            pJob->m_result.m_scaled.clear();
+            pJob->m_result.m_fits.clear();
+            pJob->m_result.m_sizePicture = SIZE{};
+        }
+        pJob->m_result.m_nPicture = pJob->m_nPicture;
+    }
+    const HWND hWnd = pJob->m_hWnd;
+    const UINT nMessage = pJob->m_nMessage;
+    const LPARAM nId = pJob->m_nGeneration;
+    pJob->m_bDone.store(true, std::memory_order_release);
+    // A message that cannot be posted leaves the job to Wait or Drain.
+    SidePostMessage(hWnd, nMessage, 0, nId);
+    return 0;
+}
+
+}  // namespace
+
+CPictureWorker::CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMessage(nMessage), m_pfnDecode(pfnDecode)
+{
+}
+
+CPictureWorker::~CPictureWorker() = default;
+
+BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas)
+{
+    m_thread.Join();
+    m_pJob.reset();
+    // Ids never repeat within a show, and 0 is none.
+    if (++m_nGeneration == 0)
+        ++m_nGeneration;
+    auto pJob =
+        std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
+    if (!m_thread.Start(RunJob, pJob.get()))
+        return FALSE;
+    m_pJob = std::move(pJob);
+    return TRUE;
+}
+
+std::unique_ptr<PreparedPicture> CPictureWorker::Adopt(LPARAM lParam)
+{
+    if (!m_pJob || lParam != static_cast<LPARAM>(m_pJob->m_nGeneration) ||
+        !m_pJob->m_bDone.load(std::memory_order_acquire))
+        return nullptr;
+    return TakeResult();
+}
+
+std::unique_ptr<PreparedPicture> CPictureWorker::Wait()
+{
+    if (!m_pJob)
+        return nullptr;
+    // Its message, still queued, then names no job.
+    m_thread.Join();
+    return TakeResult();
+}
+
+void CPictureWorker::Drain(HWND hWnd)
+{
+    m_thread.Join();
+    m_pJob.reset();
+    MSG msg;
+    while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {
+    }
+}
+
+std::unique_ptr<PreparedPicture> CPictureWorker::TakeResult()
+{
+    auto pPicture = std::make_unique<PreparedPicture>(std::move(m_pJob->m_result));
+    m_pJob.reset();
+    return pPicture;
+}

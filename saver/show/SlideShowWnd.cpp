@@ -1,0 +1,229 @@
+#include "SlideShowWnd.h"
+
+#include "DisplayPower.h"
+#include "PaintDC.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr UINT_PTR kShowTimer = 1;
+constexpr UINT kPictureReadyMessage = WM_APP;
+
+}  // namespace
+
+CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform, PictureDecoder pfnDecode)
+    : CSaverWnd(platform)
+    , m_worker(kPictureReadyMessage, pfnDecode)
+{
+}
+
+LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg) {
+    case kPictureReadyMessage:
+        OnPictureReady(lParam);
+        return 0;
+    case WM_PRINTCLIENT:
+        Repaint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SIZE:
+        LayOut();
+        return Default();
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange();
+        return Default();
+    case WM_POWERBROADCAST:
+        if (wParam != PBT_POWERSETTINGCHANGE)
+            return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+        OnPowerSettingChange(reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        OnDestroy();
+        return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+    default:
+        return CSaverWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}
+
+int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
+{
+    if (CSaverWnd::OnCreate(pCreate) == -1)
+        return -1;
+    // Full screen, the show rests while the display is off; a preview lives as long as its host.
+    if (!m_bPreview)
+        m_hDisplayNotify = m_platform.RegisterDisplayNotification(m_hWnd);
+    LayOut();
+    // Ready by the end of the opening dissolve.
+    PrepareNext(NextPicture(m_show.m_nPicture));
+    SetTimer(kShowTimer, kStepPeriod);
+    return 0;
+}
+
+void CSlideShowWnd::OnTimer(UINT_PTR)
+{
+    // A step the timer queued just before it was stopped.
+    if (m_bDisplayOff)
+        return;
+    const ShowStepResult step = StepShow(m_show, std::rand);
+    if (step.m_bDraw) {
+        CClientDC dc(m_hWnd);
+        if (dc.GetSafeHdc() != nullptr)
+            DrawFrame(dc, step.m_frame, FALSE);
+        else
+            m_painter.Forget();
+    }
+    if (step.m_bLoadPicture)
+        TakeNextPicture();
+    if (step.m_nPrepare >= 0)
+        PrepareNext(step.m_nPrepare);
+    if (step.m_nPeriod != 0)
+        SetTimer(kShowTimer, step.m_nPeriod);
+    Default();
+}
+
+void CSlideShowWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    if (m_bDisplayOff)
+        m_bRepaintPending = TRUE;
+    else
+        Repaint(dc);
+}
+
+// While the display is off nothing is stepped, drawn or prepared. When it comes back the show
+// goes on from the frame it stood at, which is still what the window shows.
+void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
+{
+    DWORD nState = 0;
+    if (pSetting == nullptr || !IsDisplayPowerSetting(pSetting->PowerSetting) || pSetting->DataLength < sizeof nState)
+        return;
+    std::memcpy(&nState, pSetting->Data, sizeof nState);
+    const BOOL bOff = IsDisplayOff(nState);
+    if (bOff == m_bDisplayOff)
+        return;
+    m_bDisplayOff = bOff;
+    if (bOff) {
+        KillTimer(kShowTimer);
+        return;
+    }
+    if (m_bLayoutPending) {
+        m_bLayoutPending = FALSE;
+        PrepareForAreas();
+        m_bRepaintPending = TRUE;
+    }
+    if (m_bRepaintPending)
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    m_bRepaintPending = FALSE;
+    SetTimer(kShowTimer, m_show.m_nPhase == PHASE_HOLD ? kHoldPeriod : kStepPeriod);
+}
+
+void CSlideShowWnd::OnDestroy()
+{
+    // While the window exists, so that no job posted to it is lost.
+    m_worker.Drain(m_hWnd);
+    if (m_hDisplayNotify != nullptr)
+        m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
+    m_hDisplayNotify = nullptr;
+}
+
+void CSlideShowWnd::OnPictureReady(LPARAM lParam)
+{
+    std::unique_ptr<PreparedPicture> pPicture = m_worker.Adopt(lParam);
+    if (pPicture != nullptr)
+        m_pNext = std::move(pPicture);
+}
+
+void CSlideShowWnd::OnDisplayChange()
+{
+    if (!m_bPreview) {
+        const RECT rc = m_platform.VirtualScreen();
+        ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Monitors may have moved within a virtual screen of the same size, which sends no WM_SIZE.
+    LayOut();
+}
+
+std::vector<ShowArea> CSlideShowWnd::FindMonitors()
+{
+    return m_bPreview ? std::vector<ShowArea>{} : m_platform.MonitorAreas();
+}
+
+void CSlideShowWnd::LayOut()
+{
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    POINT ptOrigin{0, 0};
+    ::ClientToScreen(m_hWnd, &ptOrigin);
+    std::vector<ShowArea> areas =
+        LayOutShowAreas(ShowArea{ptOrigin.x, ptOrigin.y, rcClient.right, rcClient.bottom}, FindMonitors());
+    if (areas == m_areas)
+        return;
+    m_areas = std::move(areas);
+    m_painter.Forget();
+    // The pictures are prepared for the new areas once the display is back.
+    if (m_bDisplayOff) {
+        m_bLayoutPending = TRUE;
+        return;
+    }
+    PrepareForAreas();
+}
+
+void CSlideShowWnd::PrepareForAreas()
+{
+    // A relayout is rare and the current picture is on screen: it waits for its new fits. Before
+    // the first picture there is nothing to show, fitted all the same.
+    const int nPicture = m_pPicture != nullptr ? m_pPicture->m_nPicture : -1;
+    if (nPicture >= 0) {
+        m_worker.Start(m_hWnd, nPicture, m_areas);
+        m_pPicture = m_worker.Wait();
+    }
+    if (m_pPicture == nullptr || nPicture < 0)
+        m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
+    if (m_nNextPicture >= 0)
+        PrepareNext(m_nNextPicture);
+}
+
+void CSlideShowWnd::PrepareNext(int nPicture)
+{
+    m_nNextPicture = nPicture;
+    m_pNext.reset();
+    m_worker.Start(m_hWnd, nPicture, m_areas);
+}
+
+void CSlideShowWnd::TakeNextPicture()
+{
+    const int nPicture = m_show.m_nPicture;
+    if (m_pNext != nullptr && m_pNext->m_nPicture != nPicture)
+        m_pNext.reset();
+    if (m_pNext == nullptr) {
+        // Late (a slow machine): this step waits rather than show another frame.
+        if (m_nNextPicture != nPicture || !m_worker.IsPreparing())
+            m_worker.Start(m_hWnd, nPicture, m_areas);
+        m_pNext = m_worker.Wait();
+    }
+    // No thread to prepare it: the picture keeps its turn black.
+    if (m_pNext == nullptr)
+        m_pNext = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
+    // The old picture's bitmaps go before anything else is prepared.
+    m_pPicture = std::move(m_pNext);
+    m_nNextPicture = -1;
+}
+
+void CSlideShowWnd::Repaint(HDC hDC)
+{
+    if (hDC == nullptr)
+        return;
+    m_painter.ForgetOutside();
+    CDC dc(hDC);
+    DrawFrame(dc, m_show, TRUE);
+}
+
+void CSlideShowWnd::DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint)
+{
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    m_painter.Draw(dc, frame, bRepaint, ShowScene{m_areas, m_pPicture.get(), SIZE{rcClient.right, rcClient.bottom}});
+}
