@@ -29,13 +29,6 @@ std::string Payload(size_t nSize, char cSeed)
     return data;
 }
 
-std::string ShortPath(const std::string& strPath)
-{
-    char sz[MAX_PATH];
-    const DWORD n = GetShortPathNameA(strPath.c_str(), sz, MAX_PATH);
-    return std::string(sz, n);
-}
-
 // The registered value, or "(none)".
 std::string RegisteredValue(DWORD* pType = nullptr, DWORD* pSize = nullptr)
 {
@@ -269,7 +262,7 @@ TEST_F(InstallWorker, RegistrationIsTheShortPathAsZeroTerminatedRegSz)
     EXPECT_EQ(RegisterSaver(strLong), 0);
     DWORD nType = 0, nSize = 0;
     const std::string strValue = RegisteredValue(&nType, &nSize);
-    EXPECT_EQ(strValue, ShortPath(strLong));
+    EXPECT_EQ(strValue, QueryShortPath(strLong));
     EXPECT_NE(strValue, strLong);
     EXPECT_EQ(nType, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(nSize, strValue.size() + 1);
@@ -288,8 +281,7 @@ TEST_F(InstallWorker, RegistrationOfAMissingFileNamesItsLongPath)
 TEST_F(InstallWorker, NineXFamilyWritesBootSectionOfSystemIni)
 {
     EXPECT_EQ(WriteToSystemIni("C:\\WINDOWS\\SYSTEM\\ORVANTA.SCR"), 0);
-    char szWindows[MAX_PATH];
-    const std::string strIni = std::string(szWindows, GetWindowsDirectoryA(szWindows, MAX_PATH)) + "\\system.ini";
+    const std::string strIni = QueryWindowsDirectory() + "\\system.ini";
     char szValue[MAX_PATH] = "";
     GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", szValue, MAX_PATH, strIni.c_str());
     EXPECT_STREQ(szValue, "C:\\WINDOWS\\SYSTEM\\ORVANTA.SCR");
@@ -298,9 +290,7 @@ TEST_F(InstallWorker, NineXFamilyWritesBootSectionOfSystemIni)
 
 TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParametersABareNameFromTheSystemDirectory)
 {
-    char szSelf[MAX_PATH];
-    const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
-    const std::string strTool = DirectoryOf(strSelf) + "marker-tool.exe";
+    const std::string strTool = DirectoryOf(QueryModulePath()) + "marker-tool.exe";
     Launch(strTool + "   " + m_strDir + "launched.txt");
     EXPECT_EQ(WaitForLine(m_strDir + "launched.txt"), "launched\n");
 
@@ -321,8 +311,7 @@ TEST_F(InstallWorker, LaunchStartsTheExecFileProgramWithItsParametersABareNameFr
 
 TEST_F(InstallWorker, RegistrationThatCannotBeWrittenIsAFailure)
 {
-    char szWindows[MAX_PATH];
-    const std::string strIni = std::string(szWindows, GetWindowsDirectoryA(szWindows, MAX_PATH)) + "\\system.ini";
+    const std::string strIni = QueryWindowsDirectory() + "\\system.ini";
     const std::string strAside = strIni + ".aside";
     // A folder where system.ini should be: the profile write must fail.
     ASSERT_TRUE(MoveFileA(strIni.c_str(), strAside.c_str()));

@@ -22,12 +22,6 @@ namespace {
 
 const char kName[] = "Orvanta wow64 test.scr";
 
-std::string WindowsDir()
-{
-    char sz[MAX_PATH];
-    return std::string(sz, GetWindowsDirectoryA(sz, MAX_PATH));
-}
-
 std::string RegisteredValue()
 {
     char sz[MAX_PATH] = "";
@@ -75,8 +69,8 @@ protected:
     }
 
     // The native system directory as a 32-bit program names it without turning anything off.
-    const std::string m_strNative = WindowsDir() + "\\Sysnative\\";
-    const std::string m_strWow64 = WindowsDir() + "\\SysWOW64\\";
+    const std::string m_strNative = QueryWindowsDirectory() + "\\Sysnative\\";
+    const std::string m_strWow64 = QueryWindowsDirectory() + "\\SysWOW64\\";
 };
 
 }  // namespace

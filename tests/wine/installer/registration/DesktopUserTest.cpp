@@ -2,6 +2,7 @@
 // the desktop's shell; the saver left active; the record of the saver it replaced, with its
 // registry type.
 #include "InstallTestSupport.h"
+#include "PathQuery.h"
 #include "ShiftJisPath.h"
 #include "install/PlannedOperations.h"
 #include "registration/DesktopUser.h"
@@ -173,10 +174,8 @@ TEST_F(DesktopUser, ExpandableValuesKeepTheirTypeAndNameOurSaverExpanded)
 
 TEST_F(DesktopUser, AnotherAccountsLaunchFallsBackToStartingItOurselves)
 {
-    char szSelf[MAX_PATH];
-    const std::string strSelf(szSelf, GetModuleFileNameA(nullptr, szSelf, MAX_PATH));
     const std::string strMarker = m_strDir + "launched.txt";
-    const InstallPlan plan = Plan(kOtherSid, DirectoryOf(strSelf) + "marker-tool.exe " + strMarker);
+    const InstallPlan plan = Plan(kOtherSid, DirectoryOf(QueryModulePath()) + "marker-tool.exe " + strMarker);
     ASSERT_TRUE(plan.m_target.m_bLaunchThroughShell);
     CPlannedOperations(plan).LaunchExecFile();
     const DWORD nDeadline = GetTickCount() + 20000;
