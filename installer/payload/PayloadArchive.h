@@ -25,10 +25,7 @@ public:
 
     // After Read has returned 0: whether the member ended cleanly (stream end reached and,
     // unless the header defers them to a data descriptor, its size and CRC-32 matched).
-    bool IsComplete() const
-    {
-        return m_bComplete;
-    }
+    bool IsComplete() const { return m_bComplete; }
 
 private:
     const uint8_t* FindMember(const char* pszName) const;

@@ -24,7 +24,7 @@ uint64_t FileSize(const std::string& strPath)
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-int WriteValue(const CRegistryKey& key, const UninstallValue& value)
+int WriteValue(const CRegistryKey& key, const ProgramsListValue& value)
 {
     const std::wstring strName = WideFromCp932(value.m_strName);
     // Wide, so that the Japanese name reads right whatever the system's code page.
@@ -93,7 +93,7 @@ std::string CProgramsListEntry::UninstallerPath()
 
 int CProgramsListEntry::Register(const InstallPlan& plan)
 {
-    UninstallFacts facts;
+    ProgramsListFacts facts;
     facts.m_strProductName = plan.m_strProductName;
     facts.m_strFolder = Folder();
     facts.m_strUninstaller = UninstallerPath();
@@ -112,7 +112,7 @@ int CProgramsListEntry::Register(const InstallPlan& plan)
     if (!key)
         return 1;
     int nResult = 0;
-    for (const UninstallValue& value : ProgramsListValues(facts))
+    for (const ProgramsListValue& value : ProgramsListValues(facts))
         nResult |= WriteValue(key, value);
     // Wide, as every text of the entry.
     nResult |= WriteRegistryString(key, L"Publisher", LoadResourceString(IDS_PUBLISHER)) ? 0 : 1;

@@ -7,14 +7,14 @@ namespace {
 
 const char kDisplayVersion[] = "1.0.0.1";
 
-UninstallValue Text(const char* pszName, const std::string& strText)
+ProgramsListValue Text(const char* pszName, const std::string& strText)
 {
-    return UninstallValue{pszName, false, strText, 0};
+    return ProgramsListValue{pszName, false, strText, 0};
 }
 
-UninstallValue Number(const char* pszName, uint32_t nNumber)
+ProgramsListValue Number(const char* pszName, uint32_t nNumber)
 {
-    return UninstallValue{pszName, true, std::string(), nNumber};
+    return ProgramsListValue{pszName, true, std::string(), nNumber};
 }
 
 uint32_t KilobytesOf(uint64_t nBytes)
@@ -30,9 +30,9 @@ std::string UninstallCommand(const std::string& strUninstaller, bool bSilent)
     return "\"" + strUninstaller + "\" /uninstall" + (bSilent ? " /S" : "");
 }
 
-std::vector<UninstallValue> ProgramsListValues(const UninstallFacts& facts)
+std::vector<ProgramsListValue> ProgramsListValues(const ProgramsListFacts& facts)
 {
-    std::vector<UninstallValue> values = {
+    std::vector<ProgramsListValue> values = {
         Text("DisplayName", facts.m_strProductName),
         Text("DisplayVersion", kDisplayVersion),
         Text("InstallLocation", facts.m_strFolder),

@@ -10,7 +10,7 @@ extern const char kProductKey[];
 extern const char kUninstallKeyPath[];
 
 // One value of the entry: text (Shift-JIS, written wide) or a 32-bit number.
-struct UninstallValue
+struct ProgramsListValue
 {
     std::string m_strName;
     bool m_bNumber = false;
@@ -18,7 +18,7 @@ struct UninstallValue
     uint32_t m_nNumber = 0;
 };
 
-struct UninstallFacts
+struct ProgramsListFacts
 {
     std::string m_strProductName;    // the name the list shows
     std::string m_strSaverPath;      // the installed saver, for the icon; may be empty
@@ -31,4 +31,4 @@ struct UninstallFacts
 std::string UninstallCommand(const std::string& strUninstaller, bool bSilent);
 
 // Every value but the publisher, a text of the program's resources.
-std::vector<UninstallValue> ProgramsListValues(const UninstallFacts& facts);
+std::vector<ProgramsListValue> ProgramsListValues(const ProgramsListFacts& facts);

@@ -92,7 +92,8 @@ TEST(ResolveInstallPlan, ExpandsEveryPathOnceAndNamesTheProductWithItsFallback)
         EXPECT_EQ(plan.m_strSaverPath, row.pszDestination) << row.pszSystemDir;
         EXPECT_EQ(plan.m_strDisplayName, row.pszDisplayName);
         EXPECT_EQ(plan.m_strProductName, row.pszProductName);
-        EXPECT_EQ(plan.m_execFile ? plan.m_execFile->m_strProgram : "(none)", row.pszProgram ? row.pszProgram : "(none)");
+        EXPECT_EQ(plan.m_execFile ? plan.m_execFile->m_strProgram : "(none)",
+                  row.pszProgram ? row.pszProgram : "(none)");
         EXPECT_EQ(plan.m_target.m_strUserSid, target.m_strUserSid);
         EXPECT_EQ(plan.m_store, RegistrationStore::SystemIni);
     }

@@ -110,8 +110,8 @@ TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
     ASSERT_TRUE(CProgramsListEntry::EntryExists());
     wchar_t szPublisher[128] = L"";
     DWORD nSize = sizeof(szPublisher);
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvanta",
-                 L"Publisher", RRF_RT_REG_SZ, nullptr, szPublisher, &nSize);
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvanta", L"Publisher",
+                 RRF_RT_REG_SZ, nullptr, szPublisher, &nSize);
     EXPECT_EQ(szPublisher, LoadResourceString(IDS_PUBLISHER));
     const HANDLE hHeld = CreateFileA((strDir + "a.scr").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);

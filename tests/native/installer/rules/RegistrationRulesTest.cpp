@@ -100,14 +100,14 @@ TEST(UninstallRecord, RestoreOnlyWhileTheValueStillNamesOurSaver)
 
 TEST(ProgramsListValues, ValuesNameTheUninstallerAndRoundTheSizeUp)
 {
-    UninstallFacts facts;
+    ProgramsListFacts facts;
     facts.m_strProductName = "Orvanta\x83\x58";
     facts.m_strSaverPath = "C:\\WINDOWS\\system32\\Orvanta.scr";
     facts.m_strFolder = "C:\\Program Files\\Orvanta\\";
     facts.m_strUninstaller = "C:\\Program Files\\Orvanta\\uninstall.exe";
     facts.m_nInstalledBytes = 2049;
-    std::map<std::string, UninstallValue> byName;
-    for (const UninstallValue& value : ProgramsListValues(facts))
+    std::map<std::string, ProgramsListValue> byName;
+    for (const ProgramsListValue& value : ProgramsListValues(facts))
         EXPECT_TRUE(byName.emplace(value.m_strName, value).second) << value.m_strName;
 
     EXPECT_EQ(byName.size(), 9u);
