@@ -6,8 +6,8 @@
 
 class CReplacedFiles;
 
-// What an install does, as the worker and the progress dialog call it. The application object
-// performs it; tests substitute operations of their own.
+// What an install does, as the worker and the progress dialog call it. CPlannedOperations
+// performs it on this system; tests substitute a fake.
 class CInstallOperations
 {
 public:

@@ -35,7 +35,7 @@ TEST(RegistrationTarget, TheShellUsersHiveOnlyWhenItsAccountDiffers)
     EXPECT_EQ(ChooseRegistrationTarget("", "S-1-5-21-1-1001").m_strUserSid, "S-1-5-21-1-1001");
 }
 
-TEST(UninstallRecord, OurSaverIsNamedInEitherFormAndAnyAsciiCase)
+TEST(PreviousSaver, OurSaverIsNamedInEitherFormAndAnyAsciiCase)
 {
     const struct
     {
@@ -53,7 +53,7 @@ TEST(UninstallRecord, OurSaverIsNamedInEitherFormAndAnyAsciiCase)
     EXPECT_FALSE(NamesOurSaver(SaverValue(kOurs[0]), {""}));
 }
 
-TEST(UninstallRecord, TheUsersLatestSaverIsRecordedOursKeepsTheRecord)
+TEST(PreviousSaver, TheUsersLatestSaverIsRecordedOursKeepsTheRecord)
 {
     using Recorded = std::optional<SaverValue>;
     const SaverValue other("C:\\x\\other.scr");
@@ -79,7 +79,7 @@ TEST(UninstallRecord, TheUsersLatestSaverIsRecordedOursKeepsTheRecord)
             << row.bRecorded << " " << row.current.value_or("(none)") << " " << row.bOurs;
 }
 
-TEST(UninstallRecord, RestoreOnlyWhileTheValueStillNamesOurSaver)
+TEST(PreviousSaver, RestoreOnlyWhileTheValueStillNamesOurSaver)
 {
     const struct
     {
