@@ -1,19 +1,38 @@
 #include "File.h"
 
+#include "PathQuery.h"
+#include "ShiftJisPath.h"
 #include "SystemInfo.h"
 #include "WininitRename.h"
 
-#include <vector>
+#include <optional>
 
 CFile::CFile(const std::string& strFileName, UINT nOpenFlags) : m_strFileName(strFileName)
 {
-    const DWORD nAccess = (nOpenFlags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
+    const bool bWrite = (nOpenFlags & modeWrite) != 0;
     const DWORD nCreation = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    const HANDLE hFile =
-        CreateFileA(strFileName.c_str(), nAccess, 0, nullptr, nCreation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE hFile = CreateFileA(strFileName.c_str(), bWrite ? GENERIC_WRITE : GENERIC_READ,
+                                     bWrite ? 0 : FILE_SHARE_READ, nullptr, nCreation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
         throw CFileException(GetLastError(), strFileName);
     m_hFile.Reset(hFile);
+}
+
+DWORD CFile::GetLength() const
+{
+    const DWORD nSize = m_hFile ? GetFileSize(m_hFile.Get(), nullptr) : INVALID_FILE_SIZE;
+    if (nSize == INVALID_FILE_SIZE)
+        throw CFileException(m_hFile ? GetLastError() : ERROR_INVALID_HANDLE, m_strFileName);
+    return nSize;
+}
+
+void CFile::ReadWhole(void* pBuffer, UINT nCount)
+{
+    DWORD nRead = 0;
+    if (!m_hFile || !ReadFile(m_hFile.Get(), pBuffer, nCount, &nRead, nullptr))
+        throw CFileException(m_hFile ? GetLastError() : ERROR_INVALID_HANDLE, m_strFileName);
+    if (nRead != nCount)
+        throw CFileException(ERROR_HANDLE_EOF, m_strFileName);
 }
 
 void CFile::Write(const void* pBuffer, UINT nCount)
@@ -48,6 +67,12 @@ void CFile::Remove(const std::string& strFileName) noexcept
     DeleteFileA(strFileName.c_str());
 }
 
+bool FileExists(const std::string& strPath)
+{
+    const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
+    return nAttributes != INVALID_FILE_ATTRIBUTES && !(nAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool MoveFileReplacing(const std::string& strFrom, const std::string& strTo) noexcept
 {
     if (!IsWin9xFamily())
@@ -59,36 +84,37 @@ bool MoveFileReplacing(const std::string& strFrom, const std::string& strTo) noe
 
 namespace {
 
+const DWORD kMaxWininitSize = 1u << 20;
+
+// The file's text, empty when there is none yet; nothing when it cannot be read.
+std::optional<std::string> ReadWininit(const std::string& strIniPath)
+{
+    try {
+        CFile file(strIniPath, CFile::modeRead);
+        const DWORD nSize = file.GetLength();
+        if (nSize > kMaxWininitSize)
+            return std::nullopt;
+        std::string strIni(nSize, '\0');
+        if (nSize)
+            file.ReadWhole(&strIni[0], nSize);
+        return strIni;
+    } catch (const CFileException& e) {
+        return e.m_nOsError == ERROR_FILE_NOT_FOUND ? std::optional<std::string>(std::string()) : std::nullopt;
+    }
+}
+
 bool AddToWininit(const std::string& strPath)
 {
-    char szShort[MAX_PATH];
-    const DWORD nShort = GetShortPathNameA(strPath.c_str(), szShort, MAX_PATH);
-    char szWindowsDir[MAX_PATH];
-    const UINT nWindowsDir = GetWindowsDirectoryA(szWindowsDir, MAX_PATH);
-    if (nShort == 0 || nShort >= MAX_PATH || nWindowsDir == 0 || nWindowsDir >= MAX_PATH)
+    const std::string strShort = QueryShortPath(strPath);
+    const std::string strWindowsDir = QueryWindowsDirectory();
+    if (strShort.empty() || strWindowsDir.empty())
         return false;
-    // Only a root folder ("C:\") ends in a backslash; a last byte 0x5C may be a trail byte.
-    const std::string strIniPath =
-        std::string(szWindowsDir, nWindowsDir) + (nWindowsDir == 3 ? "" : "\\") + "WININIT.INI";
-
-    std::string strIni;
-    const HANDLE hRead = CreateFileA(strIniPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hRead != INVALID_HANDLE_VALUE) {
-        const CKernelHandle file(hRead);
-        const DWORD nSize = GetFileSize(hRead, nullptr);
-        if (nSize == INVALID_FILE_SIZE || nSize > (1u << 20))
-            return false;
-        std::vector<char> bytes(nSize);
-        DWORD nRead = 0;
-        if (nSize && (!ReadFile(hRead, bytes.data(), nSize, &nRead, nullptr) || nRead != nSize))
-            return false;
-        strIni.assign(bytes.begin(), bytes.end());
-    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+    const std::string strIniPath = JoinPath(strWindowsDir, "WININIT.INI");
+    const std::optional<std::string> ini = ReadWininit(strIniPath);
+    if (!ini)
         return false;
-    }
     try {
-        const std::string strText = AddWininitRename(strIni, "NUL=" + std::string(szShort, nShort));
+        const std::string strText = AddWininitRename(*ini, "NUL=" + strShort);
         CFile file(strIniPath, CFile::modeWrite | CFile::modeCreate);
         file.Write(strText.data(), static_cast<UINT>(strText.size()));
         file.Flush();
@@ -105,7 +131,5 @@ bool RemoveAtRestart(const std::string& strPath) noexcept
 {
     if (!IsWin9xFamily())
         return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
-    const DWORD nAttributes = GetFileAttributesA(strPath.c_str());
-    return nAttributes != INVALID_FILE_ATTRIBUTES && !(nAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           AddToWininit(strPath);
+    return FileExists(strPath) && AddToWininit(strPath);
 }

@@ -27,14 +27,18 @@ class CFile
 public:
     enum OpenFlags : UINT
     {
+        modeRead = 0x0000,
         modeWrite = 0x0001,
         modeCreate = 0x1000,
     };
 
-    // Opened for writing only and shared with no other opener; modeCreate creates the file or
-    // truncates it, otherwise it must exist.
+    // Opened for reading, shared with other readers, or for writing only, shared with no other
+    // opener; modeCreate creates the file or truncates it, otherwise it must exist.
     CFile(const std::string& strFileName, UINT nOpenFlags);
 
+    DWORD GetLength() const;
+    // Fills the buffer whole, or throws.
+    void ReadWhole(void* pBuffer, UINT nCount);
     void Write(const void* pBuffer, UINT nCount);
     // Returns once what was written is on the disk.
     void Flush();
@@ -50,6 +54,9 @@ private:
     CKernelHandle m_hFile;
     std::string m_strFileName;
 };
+
+// Whether strPath names a file (not a folder) that is there.
+bool FileExists(const std::string& strPath);
 
 // Moves strFrom to strTo, replacing a file there. The 9x family has no MoveFileEx: there the
 // old file is deleted first, so a caller that must be able to go back keeps a copy of it.

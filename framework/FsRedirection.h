@@ -6,7 +6,8 @@
 // 64-bit desktop looks for what is registered there in the native one. For the guard's
 // lifetime this thread's file operations see the native directory. Library loads would see it
 // too, so a guard encloses file calls only. Elsewhere (64-bit programs, 32-bit Windows) it does
-// nothing.
+// nothing. The operation that names installed paths to the file system holds it for its whole
+// extent; the file helpers below such an operation never take it themselves.
 class CFsRedirectionGuard
 {
 public:

@@ -46,3 +46,5 @@ private:
 using CKernelHandle = CScopedHandle<HANDLE, &CloseHandle>;
 using CRegistryKey = CScopedHandle<HKEY, &RegCloseKey>;
 using CLibrary = CScopedHandle<HMODULE, &FreeLibrary>;
+using CFindHandle = CScopedHandle<HANDLE, &FindClose>;
+using CLocalMemory = CScopedHandle<HLOCAL, &LocalFree>;

@@ -1,11 +1,5 @@
 #pragma once
 
-#include <string>
-
-// The system directory as the platform reports it, without a trailing backslash; empty when
-// the platform gives none that fits MAX_PATH.
-std::string QuerySystemDirectory();
-
 // True on 95, 98 and Me; false on the NT family and when the platform does not say.
 bool IsWin9xFamily();
 

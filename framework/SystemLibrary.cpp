@@ -1,11 +1,12 @@
 #include "SystemLibrary.h"
 
-#include "SystemInfo.h"
+#include "PathQuery.h"
+#include "ShiftJisPath.h"
 
 CLibrary LoadSystemLibrary(const char* pszName)
 {
     const std::string strSystemDir = QuerySystemDirectory();
     if (strSystemDir.empty())
         return CLibrary();
-    return CLibrary(::LoadLibraryA((strSystemDir + "\\" + pszName).c_str()));
+    return CLibrary(::LoadLibraryA(JoinPath(strSystemDir, pszName).c_str()));
 }

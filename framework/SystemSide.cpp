@@ -1,5 +1,6 @@
 #include "SystemSide.h"
 
+#include "PathQuery.h"
 #include "SystemInfo.h"
 
 #include <vector>
@@ -217,14 +218,9 @@ BOOL SideSystemParametersInfo(UINT nAction, UINT nParam, void* pParam, UINT nWin
 
 std::wstring SideGetModuleFileName(HMODULE hModule)
 {
-    if (!UsesAnsiCalls()) {
-        wchar_t szPath[MAX_PATH];
-        const DWORD nLength = GetModuleFileNameW(hModule, szPath, MAX_PATH);
-        return std::wstring(szPath, nLength < MAX_PATH ? nLength : 0);
-    }
-    char szPath[MAX_PATH];
-    const DWORD nLength = GetModuleFileNameA(hModule, szPath, MAX_PATH);
-    return WideFromAnsi(std::string(szPath, nLength < MAX_PATH ? nLength : 0));
+    if (UsesAnsiCalls())
+        return WideFromAnsi(QueryModulePath(hModule));
+    return QueryPath<wchar_t>([=](wchar_t* psz, DWORD n) { return GetModuleFileNameW(hModule, psz, n); });
 }
 
 void SideOutputDebugString(const std::wstring& strText)

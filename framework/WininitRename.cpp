@@ -1,5 +1,7 @@
 #include "WininitRename.h"
 
+#include "ShiftJisPath.h"
+
 namespace {
 
 bool IsRenameHeader(const std::string& strIni, size_t nStart, size_t nEnd)
@@ -12,8 +14,7 @@ bool IsRenameHeader(const std::string& strIni, size_t nStart, size_t nEnd)
     if (nEnd - nStart != sizeof kHeader - 1)
         return false;
     for (size_t i = 0; i < sizeof kHeader - 1; ++i) {
-        const char ch = strIni[nStart + i];
-        if ((ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch) != kHeader[i])
+        if (AsciiLower(strIni[nStart + i]) != kHeader[i])
             return false;
     }
     return true;

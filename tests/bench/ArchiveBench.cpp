@@ -2,8 +2,8 @@
 // deflate stream in one call, in one run. Prints one table row.
 //   archive-bench FILE   (the member's bytes; Wine maps Z: to the Unix root)
 #include "BenchSupport.h"
-#include "PayloadArchive.h"
 #include "ZipBuilder.h"
+#include "payload/PayloadArchive.h"
 
 #include <windows.h>
 

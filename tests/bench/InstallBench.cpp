@@ -3,8 +3,8 @@
 // the median time of 21 runs in ms; the script sets it against unzip in the same run.
 //   install-bench ZIP DIR   (Wine maps Z: to the Unix root)
 #include "BenchSupport.h"
-#include "InstallerApp.h"
-#include "ReplacedFiles.h"
+#include "install/MemberWriter.h"
+#include "install/ReplacedFiles.h"
 
 #include <cstdio>
 #include <string>
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < 21; ++i) {
         const double t = Seconds();
         CReplacedFiles replaced;
-        if (CInstallerApp::ExtractMember(image.data(), static_cast<uint32_t>(image.size()), entry, replaced) != 0)
+        if (ExtractMember(image.data(), static_cast<uint32_t>(image.size()), entry, replaced) != 0)
             return 1;
         replaced.Keep();
         times.push_back(Seconds() - t);

@@ -2,11 +2,12 @@
 // present, and made missing through the framework's one lookup (CMissingExportsFake), as on
 // the older Windows that lacks them. The loader check owns which imports remain.
 #include "ComApartment.h"
-#include "DesktopUser.h"
 #include "Dialog.h"
-#include "InstalledProduct.h"
 #include "Monitors.h"
+#include "PathQuery.h"
 #include "SystemProcFake.h"
+#include "registration/DesktopUser.h"
+#include "registration/ProgramsListEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -107,10 +108,10 @@ TEST(Fallbacks, CoInitializeMakesTheSameApartment)
 
 TEST(Fallbacks, ProgramFilesComesFromTheRegistryWithoutTheShellCall)
 {
-    const std::string strFolder = CInstalledProduct::Folder();
+    const std::string strFolder = CProgramsListEntry::Folder();
     ASSERT_FALSE(strFolder.empty());
     const CMissingExportsFake missing({"SHGetFolderPathA"});
-    EXPECT_EQ(CInstalledProduct::Folder(), strFolder);
+    EXPECT_EQ(CProgramsListEntry::Folder(), strFolder);
     EXPECT_EQ(missing.Refused().size(), 1u);
 }
 
@@ -135,7 +136,7 @@ TEST(Fallbacks, WithoutTheSidAndShellCallsNoOtherAccountOwnsTheDesktop)
 
 TEST(Fallbacks, WithoutLongPathsAPathIsComparedAsItIs)
 {
-    const std::string strSelf = ModulePath();
+    const std::string strSelf = QueryModulePath();
     char szShort[MAX_PATH];
     const DWORD nShort = GetShortPathNameA(strSelf.c_str(), szShort, MAX_PATH);
     ASSERT_TRUE(nShort > 0 && nShort < MAX_PATH);

@@ -1,5 +1,11 @@
 #include "InstallTestSupport.h"
 
+#include "PathQuery.h"
+#include "ScopedHandle.h"
+#include "WinApp.h"
+#include "install/MemberWriter.h"
+#include "registration/DesktopUser.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -8,37 +14,28 @@ namespace {
 
 const DWORD kDeadline = 20000;
 
-CTestInstallerApp s_app;
+CWinApp s_app;
 
 }  // namespace
 
-CTestInstallerApp& TheApp()
+InstallPlan TestPlan(const CInstallScript& script, const std::optional<std::string>& shellSid)
 {
-    return s_app;
+    const RegistrationTarget target =
+        shellSid ? ChooseRegistrationTarget(ProcessUserSid(GetCurrentProcess()), *shellSid) : DesktopUserTarget();
+    return ResolveInstallPlan(script, QuerySystemDirectory(), target, RegistrationStore::Registry);
 }
 
-std::string CTestInstallerApp::ShellUserSid() const
-{
-    return m_shellSid ? *m_shellSid : CInstallerApp::ShellUserSid();
-}
-
-void CTestInstallerApp::Reset()
-{
-    m_script = CInstallScript();
-    m_shellSid.reset();
-}
-
-int CFakeOperations::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)
+int CInstallOperationsFake::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)
 {
     ++m_nExtracts;
     if (m_onExtract)
         m_onExtract();
     if (m_hGate && WaitForSingleObject(m_hGate, kDeadline) != WAIT_OBJECT_0)
         return 1;
-    return CInstallerApp::ExtractMember(m_strImage.data(), static_cast<uint32_t>(m_strImage.size()), entry, replaced);
+    return ExtractMember(m_strImage.data(), static_cast<uint32_t>(m_strImage.size()), entry, replaced);
 }
 
-int CFakeOperations::RegisterScreenSaver()
+int CInstallOperationsFake::RegisterScreenSaver()
 {
     ++m_nRegistrations;
     return m_nRegisterResult;
@@ -81,15 +78,15 @@ std::vector<std::string> FolderEntries(const std::string& strDir)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    const HANDLE hFind = FindFirstFileA((strDir + "*").c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    const HANDLE hFirst = FindFirstFileA((strDir + "*").c_str(), &data);
+    if (hFirst == INVALID_HANDLE_VALUE)
         return names;
+    const CFindHandle find(hFirst);
     do {
         const std::string strName = data.cFileName;
         if (strName != "." && strName != "..")
             names.push_back(strName);
-    } while (FindNextFileA(hFind, &data));
-    FindClose(hFind);
+    } while (FindNextFileA(find.Get(), &data));
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-// What the in-process install tests share: the program's own application object (the real
-// operations, and the caption of message boxes), operations of the tests' own, and helpers
-// over files that the tests make under one scratch folder per test.
-#include "InstallOperations.h"
-#include "InstallerApp.h"
+// What the in-process install tests share: the application object (the caption of message
+// boxes), plans resolved as the program resolves its own, the operations fake, and helpers over
+// files that the tests make under one scratch folder per test.
+#include "WinApp.h"
+#include "install/InstallOperations.h"
+#include "rules/InstallPlan.h"
 
 #include <windows.h>
 
@@ -14,24 +15,14 @@
 #include <string>
 #include <vector>
 
-// The program's own application object, with a stand-in for the account of the desktop's shell.
-class CTestInstallerApp : public CInstallerApp
-{
-public:
-    // The stand-in's account when set, else the real shell's.
-    std::string ShellUserSid() const override;
-    // Clears the script and the stand-in.
-    void Reset();
-
-    std::optional<std::string> m_shellSid;
-};
-
-CTestInstallerApp& TheApp();
+// The script resolved for this machine as at the program's start; the desktop belongs to the
+// account of strShellSid when given, else to whoever owns it here.
+InstallPlan TestPlan(const CInstallScript& script, const std::optional<std::string>& shellSid = std::nullopt);
 
 // Writes from a payload image of the test's own; the registration and the uninstall entry give
-// the chosen results and the launch is only counted. Each ExtractFile first calls m_onExtract, then, while m_hGate is
-// set, waits for it (and fails when it does not come).
-class CFakeOperations : public CInstallOperations
+// the chosen results and the launch is only counted. Each ExtractFile first calls m_onExtract,
+// then, while m_hGate is set, waits for it (and fails when it does not come).
+class CInstallOperationsFake : public CInstallOperations
 {
 public:
     const std::vector<FileEntry>& Files() const override { return m_files; }

@@ -1,8 +1,0 @@
-#include "InstallRules.h"
-
-int ProgressPosition(size_t nIndex, size_t nCount)
-{
-    if (nCount == 0)
-        return 0;
-    return static_cast<int>(static_cast<uint32_t>(nIndex * kProgressComplete) / static_cast<uint32_t>(nCount));
-}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "payload/InstallScript.h"
+
+#include <vector>
+
+class CReplacedFiles;
+
+// What an install does, as the worker and the progress dialog call it. CPlannedOperations
+// performs it on this system; tests substitute a fake.
+class CInstallOperations
+{
+public:
+    virtual ~CInstallOperations() = default;
+
+    // The entries to write, in order.
+    virtual const std::vector<FileEntry>& Files() const = 0;
+
+    // Writes one entry, recording in replaced the file that it took the place of: 0 when
+    // written, 1 on failure.
+    virtual int ExtractFile(const FileEntry& entry, CReplacedFiles& replaced) = 0;
+
+    // Names the installed saver as the desktop's screen saver: 0, or 1 when that failed.
+    virtual int RegisterScreenSaver() = 0;
+
+    // Records how to undo the install and where its uninstaller is: 0, or 1 when that failed.
+    virtual int RegisterUninstall() = 0;
+
+    // Starts the command named for after a successful install; a failure passes silently.
+    virtual void LaunchExecFile() = 0;
+};

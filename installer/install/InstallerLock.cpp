@@ -1,0 +1,21 @@
+#include "install/InstallerLock.h"
+
+CInstallerLock::CInstallerLock(DWORD nTimeout)
+{
+    // Systems without session namespaces refuse the prefix: one name serves all there.
+    HANDLE hMutex = CreateMutexA(nullptr, FALSE, "Global\\OrvantaInstaller");
+    if (!hMutex)
+        hMutex = CreateMutexA(nullptr, FALSE, "OrvantaInstaller");
+    m_mutex.Reset(hMutex);
+    if (!m_mutex)
+        return;
+    // An abandoned mutex is a holder that ended: ours now.
+    const DWORD nWait = WaitForSingleObject(m_mutex.Get(), nTimeout);
+    m_bHeld = nWait == WAIT_OBJECT_0 || nWait == WAIT_ABANDONED;
+}
+
+CInstallerLock::~CInstallerLock()
+{
+    if (m_bHeld)
+        ReleaseMutex(m_mutex.Get());
+}

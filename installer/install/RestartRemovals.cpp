@@ -1,0 +1,33 @@
+#include "install/RestartRemovals.h"
+
+#include "DisplayText.h"
+#include "Registry.h"
+#include "SystemInfo.h"
+#include "rules/PendingRemovals.h"
+
+namespace {
+
+const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const wchar_t kPendingValue[] = L"PendingFileRenameOperations";
+
+}  // namespace
+
+int CancelRestartRemovals(const std::vector<std::string>& paths)
+{
+    // The 9x family keeps its restart work in WININIT.INI, and has no wide registry calls.
+    if (IsWin9xFamily())
+        return 0;
+    const CRegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, kSessionManagerKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
+    const std::optional<std::wstring> operations = ReadRegistryMultiString(key, kPendingValue);
+    if (!operations)
+        return 0;
+    std::vector<std::wstring> widePaths;
+    for (const std::string& strPath : paths)
+        widePaths.push_back(WideFromCp932(strPath));
+    const std::wstring strKept = WithoutDeletionsOf(*operations, widePaths);
+    if (strKept == *operations)
+        return 0;
+    const bool bWritten = strKept.empty() ? DeleteRegistryValue(key, kPendingValue)
+                                          : WriteRegistryMultiString(key, kPendingValue, strKept);
+    return bWritten ? 0 : 1;
+}
