@@ -18,23 +18,6 @@
 
 namespace {
 
-// COM for the calling thread while the object lives, when this call was the one to start it.
-class CComScope
-{
-public:
-    CComScope() : m_bStarted(SUCCEEDED(EnterComApartment())) {}
-    ~CComScope()
-    {
-        if (m_bStarted)
-            CoUninitialize();
-    }
-    CComScope(const CComScope&) = delete;
-    CComScope& operator=(const CComScope&) = delete;
-
-private:
-    bool m_bStarted;
-};
-
 // A VARIANT holding a string (VT_BSTR), a number (VT_I4) or nothing, cleared on every path.
 class CVariant
 {
@@ -136,7 +119,7 @@ RegistrationTarget DesktopUserTarget()
 
 bool LaunchThroughDesktopShell(const ExecCommand& command)
 {
-    const CComScope com;
+    const CComApartment com;
     CComPtr<IShellDispatch2> shell;
     if (!FindDesktopShellDispatch(shell))
         return false;

@@ -1,5 +1,5 @@
 // Expands arbitrary text; the first byte picks one of a few system directories.
-#include "InstallScript.h"
+#include "payload/InstallScript.h"
 
 #include <cstddef>
 #include <cstdint>

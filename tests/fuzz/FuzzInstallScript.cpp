@@ -1,5 +1,5 @@
 // Parses arbitrary bytes as an install script and expands every value it found.
-#include "InstallScript.h"
+#include "payload/InstallScript.h"
 
 #include <cstddef>
 #include <cstdint>

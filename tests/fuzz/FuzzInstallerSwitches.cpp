@@ -1,7 +1,7 @@
 // Parses arbitrary command lines; whatever the parse, the uninstall entry's own commands built
 // from the same bytes as a path (without quotes) must still ask for an uninstall.
-#include "InstallerSwitches.h"
-#include "UninstallEntry.h"
+#include "rules/InstallerSwitches.h"
+#include "rules/ProgramsListValues.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Attaches arbitrary bytes as an archive image, opens a member and reads it to the end.
 // The first byte picks the name; the image lives in a buffer of its exact size, so any read
 // past its end is caught.
-#include "PayloadArchive.h"
+#include "payload/PayloadArchive.h"
 
 #include <cstddef>
 #include <cstdint>
