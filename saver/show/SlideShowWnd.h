@@ -22,27 +22,11 @@ public:
     explicit CSlideShowWnd(CSaverPlatform& platform = CSaverPlatform::System(),
                            PictureDecoder pfnDecode = LoadJpegResource);
 
-protected:
+private:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCTW pCreate) override;
     void OnTimer(UINT_PTR nIdEvent) override;
     void OnPaint() override;
-
-    // Draws a frame: the whole client area on a repaint, else what a timer step changes.
-    void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
-    // Lays the areas out again for the window as it now is; pictures prepared for other sizes
-    // are prepared again.
-    void LayOut();
-    // Puts picture m_show.m_nPicture in place, waiting for its preparation if it is late.
-    void TakeNextPicture();
-
-    ShowState m_show;
-    std::vector<ShowArea> m_areas;
-    std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; a black one before the first
-    std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
-    int m_nNextPicture = -1;                      // the picture being prepared or prepared next
-
-private:
     void OnPictureReady(LPARAM lParam);
     void OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting);
     void OnDisplayChange();
@@ -52,9 +36,21 @@ private:
     // The show as it stands, the whole client area, into the window or a context it is given.
     void Repaint(HDC hDC);
 
+    // Draws a frame: the whole client area on a repaint, else what a timer step changes.
+    void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
+    // Lays the areas out again for the window as it now is; pictures prepared for other sizes
+    // are prepared again.
+    void LayOut();
     void PrepareForAreas();
     void PrepareNext(int nPicture);
+    // Puts picture m_show.m_nPicture in place, waiting for its preparation if it is late.
+    void TakeNextPicture();
 
+    ShowState m_show;
+    std::vector<ShowArea> m_areas;
+    std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; a black one before the first
+    std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
+    int m_nNextPicture = -1;                      // the picture being prepared or prepared next
     CPictureWorker m_worker;
     CShowPainter m_painter;
     // Full screen: the display's power report, and what waits for the display to come back.

@@ -52,22 +52,12 @@ public:
     std::vector<ShowArea> m_monitors;
 };
 
-class CBenchShow : public CSlideShowWnd
-{
-public:
-    explicit CBenchShow(CSaverPlatform& platform) : CSlideShowWnd(platform) {}
-
-    using CSlideShowWnd::m_pNext;
-    using CSlideShowWnd::m_show;
-    using CSlideShowWnd::OnTimer;
-};
-
-CBenchShow* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
+CSlideShowWnd* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
 {
     // One show at a time: the platform outlives each.
     static CBenchPlatform s_platform;
     s_platform.m_monitors = monitors;
-    CBenchShow* pShow = new CBenchShow(s_platform);
+    CSlideShowWnd* pShow = new CSlideShowWnd(s_platform);
     const RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (!pShow->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), nullptr, WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
         return nullptr;
@@ -75,14 +65,33 @@ CBenchShow* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
     return pShow;
 }
 
-// As the hold would: lets the next picture's preparation come back, within a deadline.
-void AwaitNextPicture(CBenchShow* pShow)
+// As the hold would: lets a picture's preparation come back to the window (the show's message
+// for it is WM_APP), within a deadline. Only those messages run, so that no timer step of the
+// window's own comes between the bench's.
+void AwaitPreparedPictures(HWND hWnd, double dSeconds = 10)
 {
-    const double dDeadline = Seconds() + 10;
-    while (pShow->m_pNext == nullptr && Seconds() < dDeadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpMessages();
+    const double dDeadline = Seconds() + dSeconds;
+    for (;;) {
+        MSG msg;
+        BOOL bAdopted = FALSE;
+        while (PeekMessageW(&msg, hWnd, WM_APP, WM_APP, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+            bAdopted = TRUE;
+        }
+        if (bAdopted || Seconds() >= dDeadline)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
     }
+}
+
+// One timer step of the window, as its timer would deliver it; `state` follows the show's
+// state through the same step, so that the bench knows what each step was.
+void StepWindow(HWND hWnd, ShowState& state)
+{
+    // Its own numbers: the cells it picks do not matter, and the window's stay its own.
+    static unsigned s_nRandom = 1;
+    StepShow(state, [] { return static_cast<int>(((s_nRandom = s_nRandom * 1103515245u + 12345u) >> 16) & 0x7FFF); });
+    SendMessageW(hWnd, WM_TIMER, 1, 0);
 }
 
 // A HALFTONE stretch of the whole picture into its place at each step, as a show without the
@@ -157,10 +166,10 @@ double ProcessCpuMs()
 // reports it; the messages run as the program's loop would run them.
 int BenchDisplayOff(int nSeconds)
 {
-    CBenchShow* pShow = CreateFullScreenShow();
+    CSlideShowWnd* pShow = CreateFullScreenShow();
     if (pShow == nullptr)
         return 1;
-    AwaitNextPicture(pShow);
+    AwaitPreparedPictures(pShow->m_hWnd);
     DWORD nOff = 0;
     BYTE setting[sizeof(POWERBROADCAST_SETTING) + sizeof nOff] = {};
     reinterpret_cast<POWERBROADCAST_SETTING*>(setting)->PowerSetting = kMonitorPowerOn;
@@ -250,20 +259,21 @@ int BenchSteps()
 {
     const int nWidth = GetSystemMetrics(SM_CXSCREEN);
     const int nHeight = GetSystemMetrics(SM_CYSCREEN);
-    CBenchShow* pShow = CreateFullScreenShow();
+    CSlideShowWnd* pShow = CreateFullScreenShow();
     if (pShow == nullptr)
         return 1;
     const HWND hWnd = pShow->m_hWnd;
+    ShowState state;
 
     // Three whole cycles of four pictures, step by step as the timer would drive them.
     std::vector<double> slide, dissolve, ending, firstSlide;
     const int nSteps = 33 + 3 * 4 * 45;
     for (int i = 0; i < nSteps; ++i) {
-        const ShowState before = pShow->m_show;
+        const ShowState before = state;
         if (before.m_nPhase == PHASE_DISSOLVE && before.m_nStep == kDissolveLastStep)
-            AwaitNextPicture(pShow);
+            AwaitPreparedPictures(hWnd);
         const double t = 1000.0 * Seconds();
-        pShow->OnTimer(1);
+        StepWindow(hWnd, state);
         GdiFlush();
         const double dElapsed = 1000.0 * Seconds() - t;
         if (before.m_nPhase == PHASE_SLIDE_IN)
@@ -336,21 +346,23 @@ Resources MeasureResources()
                      GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), nPrivateKb};
 }
 
-// Picture changes one after another, each with the steps around it that swap, draw and start
-// the next preparation; the figures after the first change against those after the last.
+// Picture changes one after another, each with the cycle's steps around it that swap, draw
+// and start the next preparation; the figures after the first change against those after the
+// last.
 int BenchSoak(int nChanges)
 {
-    CBenchShow* pShow = CreateFullScreenShow({{0, 0, 1280, 1024}, {1280, 0, 640, 480}});
+    CSlideShowWnd* pShow = CreateFullScreenShow({{0, 0, 1280, 1024}, {1280, 0, 640, 480}});
     if (pShow == nullptr)
         return 1;
+    const HWND hWnd = pShow->m_hWnd;
+    ShowState state;
     Resources start{};
     for (int i = 0; i < nChanges; ++i) {
-        pShow->m_show.m_nPhase = PHASE_DISSOLVE;
-        pShow->m_show.m_nStep = kDissolveLastStep;
-        pShow->OnTimer(1);
-        pShow->m_show.m_nStep = kSlideLastStep;
-        pShow->OnTimer(1);
-        PumpMessages();
+        // To the step after the hold's, which starts the next picture's preparation.
+        do
+            StepWindow(hWnd, state);
+        while (state.m_nPhase != PHASE_HOLD);
+        AwaitPreparedPictures(hWnd, 0);
         if (i == 0)
             start = MeasureResources();
     }

@@ -1,25 +1,31 @@
 // Owning tier: in-process under Wine. The show's picture jobs: a message that another program
-// posts in the form of the show's own is never taken for a job.
+// posts in the form of the worker's own is never taken for a job.
 #include "JpegResource.h"
-#include "PumpMessages.h"
-#include "TestSlideShow.h"
+#include "PictureWorker.h"
 
 #include <gtest/gtest.h>
 
 TEST(PictureWorker, AStrayMessageIsNeverTakenForAJob)
 {
-    CTestSlideShow* pShow = CreateHiddenShow(152, 112);
-    ASSERT_NE(pShow, nullptr);
-    // What the show's worker posts, with a would-be job of the sender's choosing: an address,
-    // and a small number such as an id.
+    const HWND hWnd = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    CPictureWorker worker(WM_APP, LoadJpegResource);
+    ASSERT_TRUE(worker.Start(hWnd, 0, {{0, 0, 152, 112}}));
+    // What the worker posts, with a would-be job of the sender's choosing: an address, and a
+    // small number such as an id, ahead of the job's own message.
     for (const LPARAM nWild : {LPARAM(0x12345670), LPARAM(1), LPARAM(2)})
-        PostMessageW(pShow->m_hWnd, WM_APP, 0, nWild);
+        PostMessageW(hWnd, WM_APP, 0, nWild);
+    std::unique_ptr<PreparedPicture> pPicture;
     const DWORD nStart = GetTickCount();
-    while (pShow->m_pNext == nullptr && GetTickCount() - nStart < 20000) {
-        PumpMessages();
-        Sleep(10);
+    MSG msg;
+    while (pPicture == nullptr && GetTickCount() - nStart < 20000) {
+        if (PeekMessageW(&msg, hWnd, WM_APP, WM_APP, PM_REMOVE))
+            pPicture = worker.Adopt(msg.lParam);
+        else
+            Sleep(10);
     }
-    ASSERT_NE(pShow->m_pNext, nullptr) << "the show's own job still arrives";
-    EXPECT_TRUE(pShow->m_pNext->IsDecoded());
-    DestroyWindow(pShow->m_hWnd);
+    ASSERT_NE(pPicture, nullptr) << "the worker's own job still arrives";
+    EXPECT_TRUE(pPicture->IsDecoded());
+    worker.Drain(hWnd);
+    DestroyWindow(hWnd);
 }

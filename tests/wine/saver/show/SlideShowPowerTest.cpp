@@ -21,22 +21,41 @@ LRESULT SendDisplayState(HWND hWnd, DWORD nState)
     return SendMessageW(hWnd, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(buffer));
 }
 
-bool SameState(const ShowState& a, const ShowState& b)
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+
+// Where the repaint shows the left edge of the first picture as it slides in.
+int SlideLeft(HWND hWnd)
 {
-    return a.m_nPhase == b.m_nPhase && a.m_nStep == b.m_nStep && a.m_nPicture == b.m_nPicture &&
-           a.m_wPattern == b.m_wPattern;
+    CDibTarget target(kWidth, kHeight);
+    target.Fill(0);
+    PrintClient(hWnd, target.m_dc);
+    int x = 0;
+    while (x < kWidth && target.At(x, kHeight / 2) != PictureColour(0))
+        ++x;
+    return x;
 }
 
 // Runs the window's messages until its timer has taken a step, within a deadline.
-bool TakesAStep(CTestSlideShow* pShow)
+bool TakesAStep(HWND hWnd)
 {
-    const ShowState before = pShow->m_show;
+    const int nBefore = SlideLeft(hWnd);
     const DWORD nDeadline = GetTickCount() + 5000;
-    while (SameState(pShow->m_show, before) && GetTickCount() < nDeadline) {
+    while (SlideLeft(hWnd) == nBefore && GetTickCount() < nDeadline) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PumpMessages();
     }
-    return !SameState(pShow->m_show, before);
+    return SlideLeft(hWnd) != nBefore;
+}
+
+// The slide step after the one that puts the picture's left edge at x.
+int NextSlideLeft(int x)
+{
+    const ShowGeometry g = ComputeGeometry(kWidth, kHeight, 1024, 768);
+    int nStep = 0;
+    while (nStep < kSlideLastStep && ComputeSlideLeft(g, kWidth, nStep) != x)
+        ++nStep;
+    return ComputeSlideLeft(g, kWidth, nStep + 1);
 }
 
 }  // namespace
@@ -44,31 +63,30 @@ bool TakesAStep(CTestSlideShow* pShow)
 TEST(SlideShowPower, TheShowRestsWhileTheDisplayIsOffAndGoesOnWhereItStood)
 {
     CSaverPlatformFake platform;
-    CTestSlideShow* pShow = CreateHiddenShow(320, 240, NoPicture, &platform);
+    CSlideShowWnd* pShow = CreateHiddenShow(kWidth, kHeight, ColourPicture, &platform);
     ASSERT_NE(pShow, nullptr);
     const HWND hWnd = pShow->m_hWnd;
     EXPECT_EQ(platform.m_hRegistered, hWnd);
+    // Some way into the first picture's slide, where each step moves it.
+    SendTimerSteps(hWnd, kDissolveLastStep + 1 + 3);
 
     // Dimmed is still seen: the show goes on.
     EXPECT_EQ(SendDisplayState(hWnd, 2), TRUE);
-    EXPECT_TRUE(TakesAStep(pShow));
+    EXPECT_TRUE(TakesAStep(hWnd));
 
     // Off: no timer is left, and a step already queued takes none.
-    pShow->m_show.m_nPhase = PHASE_DISSOLVE;
-    pShow->m_show.m_nStep = 5;
-    const ShowState stood = pShow->m_show;
     EXPECT_EQ(SendDisplayState(hWnd, 0), TRUE);
+    const int nStood = SlideLeft(hWnd);
     EXPECT_FALSE(KillTimer(hWnd, 1));
-    pShow->OnTimer(1);
+    SendTimerSteps(hWnd, 1);
     PumpMessages();
-    EXPECT_TRUE(SameState(pShow->m_show, stood));
+    EXPECT_EQ(SlideLeft(hWnd), nStood);
 
     // On: the next step follows the one it stood at.
     EXPECT_EQ(SendDisplayState(hWnd, 1), TRUE);
-    EXPECT_TRUE(SameState(pShow->m_show, stood));
-    EXPECT_TRUE(TakesAStep(pShow));
-    EXPECT_EQ(pShow->m_show.m_nPhase, PHASE_DISSOLVE);
-    EXPECT_EQ(pShow->m_show.m_nStep, 6);
+    EXPECT_EQ(SlideLeft(hWnd), nStood);
+    EXPECT_TRUE(TakesAStep(hWnd));
+    EXPECT_EQ(SlideLeft(hWnd), NextSlideLeft(nStood));
 
     DestroyWindow(hWnd);
     EXPECT_EQ(platform.m_unregistered, std::vector<HPOWERNOTIFY>{platform.m_hNotify});
