@@ -1,7 +1,5 @@
 #include "PathQuery.h"
 
-#include "SystemLibrary.h"
-
 std::string QueryWindowsDirectory()
 {
     return QueryPath<char>([](char* psz, DWORD n) { return static_cast<DWORD>(::GetWindowsDirectoryA(psz, n)); });
@@ -25,15 +23,6 @@ std::string QueryModulePath(HMODULE hModule)
 std::string QueryShortPath(const std::string& strPath)
 {
     return QueryPath<char>([&](char* psz, DWORD n) { return ::GetShortPathNameA(strPath.c_str(), psz, n); });
-}
-
-std::string QueryLongPath(const std::string& strPath)
-{
-    using PFNGETLONGPATHNAMEA = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
-    const auto pfnGetLongPathName = GetKernel32Proc<PFNGETLONGPATHNAMEA>("GetLongPathNameA");
-    if (!pfnGetLongPathName)
-        return std::string();
-    return QueryPath<char>([&](char* psz, DWORD n) { return pfnGetLongPathName(strPath.c_str(), psz, n); });
 }
 
 std::string QueryExpandedText(const std::string& strText)

@@ -26,10 +26,8 @@ std::string QueryTempFolder();
 // The file of a module of this process; this program's own by default.
 std::string QueryModulePath(HMODULE hModule = nullptr);
 
-// The short (8.3) or long form of an existing file's path. The long form's call came with
-// Windows 2000 and 98 and is bound at run time: before them it gives nothing.
+// The short (8.3) form of an existing file's path.
 std::string QueryShortPath(const std::string& strPath);
-std::string QueryLongPath(const std::string& strPath);
 
 // The text with its environment variables (%SystemRoot%) expanded.
 std::string QueryExpandedText(const std::string& strText);

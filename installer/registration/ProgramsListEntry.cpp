@@ -35,8 +35,14 @@ int WriteValue(const CRegistryKey& key, const ProgramsListValue& value)
 
 std::string LongPathOf(const std::string& strPath)
 {
-    // Before Windows 2000 there is no long form to ask for: the path is compared as it is.
-    const std::string strLong = QueryLongPath(strPath);
+    // The call came with Windows 2000 and 98. Before them there is no long form to ask for:
+    // the path is compared as it is.
+    using PFNGETLONGPATHNAMEA = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
+    const auto pfnGetLongPathName = GetKernel32Proc<PFNGETLONGPATHNAMEA>("GetLongPathNameA");
+    if (!pfnGetLongPathName)
+        return strPath;
+    const std::string strLong =
+        QueryPath<char>([&](char* psz, DWORD n) { return pfnGetLongPathName(strPath.c_str(), psz, n); });
     return strLong.empty() ? strPath : strLong;
 }
 
