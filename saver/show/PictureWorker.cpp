@@ -31,9 +31,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
         try {
             pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
         } catch (...) {
-            pJob->m_result.m_scaled.clear();
-            pJob->m_result.m_fits.clear();
-            pJob->m_result.m_sizePicture = SIZE{};
+            pJob->m_result = PreparedPicture{};
         }
         pJob->m_result.m_nPicture = pJob->m_nPicture;
     }
