@@ -116,16 +116,12 @@ silent)
   e2e_check "the uninstaller is this installer" cmp -s "$ORVANTA_BIN/installer.exe" "$FOLDER/uninstall.exe"
   uninstaller='"C:\Program Files\Orvanta\uninstall.exe" /uninstall'
   size_kb=$(( ($(stat -c %s "$SYSTEM32/Orvanta.scr") + $(stat -c %s "$FOLDER/uninstall.exe") + 1023) / 1024 ))
+  # The values themselves are the native table's; here what only the real entry shows: the
+  # texts read back wide, the size of the files as installed, the command the next cases run.
   e2e_check "DisplayName" is "$(value "$ENTRY_KEY" DisplayName)" 'REG_SZ Orvantaスクリーンセイバー'
-  e2e_check "DisplayVersion" is "$(value "$ENTRY_KEY" DisplayVersion)" 'REG_SZ 1.0.0.1'
   e2e_check "Publisher" is "$(value "$ENTRY_KEY" Publisher)" 'REG_SZ Orvanta 制作グループ'
-  e2e_check "DisplayIcon" is "$(value "$ENTRY_KEY" DisplayIcon)" "REG_SZ $SHORT_PATH"
-  e2e_check "InstallLocation" is "$(value "$ENTRY_KEY" InstallLocation)" 'REG_SZ C:\Program Files\Orvanta\'
   e2e_check "EstimatedSize" is "$(value "$ENTRY_KEY" EstimatedSize)" "$(printf 'REG_DWORD 0x%x' "$size_kb")"
-  e2e_check "NoModify" is "$(value "$ENTRY_KEY" NoModify)" 'REG_DWORD 0x1'
-  e2e_check "NoRepair" is "$(value "$ENTRY_KEY" NoRepair)" 'REG_DWORD 0x1'
   e2e_check "UninstallString" is "$(value "$ENTRY_KEY" UninstallString)" "REG_SZ $uninstaller"
-  e2e_check "QuietUninstallString" is "$(value "$ENTRY_KEY" QuietUninstallString)" "REG_SZ $uninstaller /S"
   echo "# a reinstall keeps the first record"
   silent_install
   e2e_check "the record still names the saver from before" \
