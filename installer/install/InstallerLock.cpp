@@ -1,11 +1,14 @@
 #include "install/InstallerLock.h"
 
+#include "ProductIdentity.h"
+
 CInstallerLock::CInstallerLock(DWORD nTimeout)
 {
     // Systems without session namespaces refuse the prefix: one name serves all there.
-    HANDLE hMutex = CreateMutexA(nullptr, FALSE, "Global\\OrvantaInstaller");
+    // One lock per product: installers of different products never wait for each other.
+    HANDLE hMutex = CreateMutexA(nullptr, FALSE, "Global\\" ORVANTA_PRODUCT_ID "Installer");
     if (!hMutex)
-        hMutex = CreateMutexA(nullptr, FALSE, "OrvantaInstaller");
+        hMutex = CreateMutexA(nullptr, FALSE, ORVANTA_PRODUCT_ID "Installer");
     m_mutex.Reset(hMutex);
     if (!m_mutex)
         return;

@@ -1,6 +1,7 @@
 #include "registration/SaverSetting.h"
 
 #include "PathQuery.h"
+#include "ProductIdentity.h"
 #include "Registry.h"
 #include "ShiftJisPath.h"
 #include "SystemSide.h"
@@ -8,8 +9,8 @@
 namespace {
 
 const char kDesktopKey[] = "Control Panel\\Desktop";
-const char kRecordKey[] = "Software\\Orvanta\\PreviousScreenSaver";
-const char kOurKey[] = "Software\\Orvanta";
+const char kRecordKey[] = "Software\\" ORVANTA_PRODUCT_ID "\\PreviousScreenSaver";
+const char kOurKey[] = "Software\\" ORVANTA_PRODUCT_ID;
 const char kValueName[] = "SCRNSAVE.EXE";
 
 std::string SystemIniPath()

@@ -1,7 +1,9 @@
 #include "rules/ProgramsListValues.h"
 
-const char kProductKey[] = "Orvanta";
-const char kUninstallKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvanta";
+#include "ProductIdentity.h"
+
+const char kProductKey[] = ORVANTA_PRODUCT_ID;
+const char kUninstallKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" ORVANTA_PRODUCT_ID;
 
 namespace {
 
