@@ -1,5 +1,7 @@
 #include "registration/SaverSetting.h"
 
+#include "File.h"
+#include "FsRedirection.h"
 #include "PathQuery.h"
 #include "ProductIdentity.h"
 #include "Registry.h"
@@ -110,7 +112,7 @@ int CSaverSetting::Restore(const std::vector<std::string>& ours) const
     const std::optional<SaverValue> recorded = ReadRecord(nRecordedType);
     const SaverValue current = Read(&nType);
     int nResult = 0;
-    switch (ChooseRestore(IsOurs(current, nType, ours), recorded)) {
+    switch (ChooseRestore(IsOurs(current, nType, ours), recorded, RecordedSaverThere(recorded, nRecordedType))) {
     case RestoreStep::Put:
         nResult = Write(**recorded, nRecordedType);
         break;
@@ -136,6 +138,16 @@ bool CSaverSetting::IsOurs(const SaverValue& value, DWORD nType, const std::vect
         return NamesOurSaver(value, ours);
     // A value that cannot be expanded names nothing, as an empty one.
     return NamesOurSaver(SaverValue(QueryExpandedText(*value)), ours);
+}
+
+bool CSaverSetting::RecordedSaverThere(const std::optional<SaverValue>& recorded, DWORD nType)
+{
+    if (!recorded || !*recorded)
+        return false;
+    // Where the desktop would look: the expanded path, in the native system directory.
+    const std::string strPath = nType == REG_EXPAND_SZ ? QueryExpandedText(**recorded) : **recorded;
+    const CFsRedirectionGuard nativeFiles;
+    return !strPath.empty() && FileExists(strPath);
 }
 
 std::optional<SaverValue> CSaverSetting::ReadRecord(DWORD& nType) const

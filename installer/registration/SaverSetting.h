@@ -38,6 +38,8 @@ private:
     int Activate() const;
     // Whether the value, expanded as the desktop expands it, names our saver.
     static bool IsOurs(const SaverValue& value, DWORD nType, const std::vector<std::string>& ours);
+    // Whether the recorded value names a saver file that is there.
+    static bool RecordedSaverThere(const std::optional<SaverValue>& recorded, DWORD nType);
     std::optional<SaverValue> ReadRecord(DWORD& nType) const;
     int WriteRecord(const SaverValue& value, DWORD nType) const;
     void RemoveRecord() const;

@@ -22,9 +22,9 @@ std::optional<SaverValue> ValueToRecord(bool bRecorded, const SaverValue& curren
     return std::optional<SaverValue>(std::in_place, SaverValue());
 }
 
-RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded)
+RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded, bool bRecordedThere)
 {
     if (!bOurs)
         return RestoreStep::Leave;
-    return recorded && *recorded ? RestoreStep::Put : RestoreStep::Remove;
+    return recorded && *recorded && bRecordedThere ? RestoreStep::Put : RestoreStep::Remove;
 }

@@ -23,9 +23,11 @@ enum class RestoreStep
 {
     Leave,   // the user has chosen another saver since: keep it
     Put,     // put the recorded value back
-    Remove,  // there was none before ours
+    Remove,  // there was none before ours, or its file is gone
 };
 
-// What the uninstall does with the current value, given whether it names our saver and the
-// record (none: nothing recorded).
-RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded);
+// What the uninstall does with the current value, given whether it names our saver, the record
+// (none: nothing recorded) and whether the recorded saver's file is still there: a setting that
+// names a missing file would be no saver at all, and the next uninstall of that product would
+// find it gone.
+RestoreStep ChooseRestore(bool bOurs, const std::optional<SaverValue>& recorded, bool bRecordedThere);

@@ -40,6 +40,8 @@ install_and_answer() {
 }
 box_says() { [ "$(box_text installer)" = "$1" ]; }
 
+# A saver that is there: an uninstall names none that is not.
+: >"$WINEPREFIX/drive_c/windows/system32/other.scr"
 printf '[boot]\r\nSCRNSAVE.EXE=%s\r\n' "$OTHER_SAVER" >"$SYSTEM_INI"
 relay_wine "$ORVANTA_BIN/installer.exe" &
 pid=$!

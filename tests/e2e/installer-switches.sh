@@ -59,7 +59,8 @@ exits_with() {          # exits_with CODE PID
 is() { [ "$1" = "$2" ]; }
 
 box_text() { window_children "$(window_id "$1")" | awk -F'\t' '$1 == 65535 { print $4 }'; }
-set_other_saver() { wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1; }
+# The saver from before is a file that is there: an uninstall names none that is not.
+set_other_saver() { : >"$SYSTEM32/other.scr" && wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1; }
 
 # install_through_dialog PROGRAM CAPTION: installs with the dialog's button, traced, closes the
 # success box captioned CAPTION, then leaves; the run must exit 0.

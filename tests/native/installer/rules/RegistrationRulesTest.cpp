@@ -85,17 +85,22 @@ TEST(PreviousSaver, RestoreOnlyWhileTheValueStillNamesOurSaver)
     {
         bool bOurs;
         std::optional<SaverValue> recorded;
+        bool bRecordedThere;
         RestoreStep expected;
     } rows[] = {
-        {true, SaverValue("C:\\x\\other.scr"), RestoreStep::Put},
-        {true, SaverValue(), RestoreStep::Remove},
+        {true, SaverValue("C:\\x\\other.scr"), true, RestoreStep::Put},
+        // The recorded saver was uninstalled since: none rather than a missing file.
+        {true, SaverValue("C:\\x\\other.scr"), false, RestoreStep::Remove},
+        {true, SaverValue(), false, RestoreStep::Remove},
         // Nothing recorded (an install of old): ours goes, nothing is invented.
-        {true, std::nullopt, RestoreStep::Remove},
-        {false, SaverValue("C:\\x\\other.scr"), RestoreStep::Leave},
-        {false, std::nullopt, RestoreStep::Leave},
+        {true, std::nullopt, false, RestoreStep::Remove},
+        {false, SaverValue("C:\\x\\other.scr"), true, RestoreStep::Leave},
+        {false, SaverValue("C:\\x\\other.scr"), false, RestoreStep::Leave},
+        {false, std::nullopt, false, RestoreStep::Leave},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ChooseRestore(row.bOurs, row.recorded), row.expected) << row.bOurs;
+        EXPECT_EQ(ChooseRestore(row.bOurs, row.recorded, row.bRecordedThere), row.expected)
+            << row.bOurs << " " << row.bRecordedThere;
 }
 
 TEST(ProgramsListValues, ValuesNameTheUninstallerAndRoundTheSizeUp)

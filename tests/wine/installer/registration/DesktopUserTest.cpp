@@ -54,6 +54,12 @@ protected:
         m_strDir = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
         m_strSaver = m_strDir + "saver.scr";
         WriteWholeFile(m_strSaver, "x");
+        // The users' other savers are files that are there: an uninstall names none that is not.
+        for (const char* pszDir : {"C:\\x", "C:\\windows\\x"}) {
+            CreateDirectoryA(pszDir, nullptr);
+            WriteWholeFile(std::string(pszDir) + "\\theirs.scr", "x");
+            WriteWholeFile(std::string(pszDir) + "\\later.scr", "x");
+        }
         // The other account's hive, as it is loaded while that user owns the desktop.
         HKEY hKey = nullptr;
         RegCreateKeyExA(HKEY_USERS, OtherKey(kDesktopKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
