@@ -4,7 +4,7 @@
 root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
 build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
 . "$root/tests/bench/bench.sh"
-zip=$build/installer/Orvanta.zip
+zip=$build/installer/payload.zip
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
