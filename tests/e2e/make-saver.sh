@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Owns: scripts/make-saver from end to end (the description's rules are the native table's).
+# A saver made from three generated photos (a landscape JPEG, a portrait JPEG stored sideways
+# with EXIF orientation 6 and a GPS position, a PNG), installed silently beside the default
+# saver: full screen its photos stand in order and the portrait upright (green band on top), its
+# pictures carry no metadata; its uninstall names the default saver again. A bad description:
+# a message naming file and line, exit status 1, nothing written.
+. "$(dirname "$0")/saver-lib.sh"
+e2e_begin 1024x768
+
+SYSTEM32=$WINEPREFIX/drive_c/windows/system32
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
+ID=E2eMade              # 8.3: its short path is its path
+work=$(mktemp -d)
+frame=$work/frame.png
+cleanup() { rm -rf "$work"; }
+trap 'cleanup; e2e_end' EXIT
+
+registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $3 }'; }
+names() { [ "$(registered)" = "$1" ]; }
+
+# The photos, each of its own colours; the portrait as a phone stores it: turned a quarter to
+# the left, with the tag that turns it back.
+mkdir "$work/photos"
+convert -size 1600x1200 gradient:navy-skyblue -fill yellow -draw 'circle 800,600 800,900' "$work/photos/a-landscape.jpg"
+convert -size 900x1200 gradient:maroon-pink -fill lime -draw 'rectangle 0,0 899,149' "$work/portrait-upright.png"
+convert "$work/portrait-upright.png" -rotate -90 "$work/sideways.jpg"
+"$ORVANTA_ROOT/tests/tools/add-exif" "$work/sideways.jpg" "$work/photos/b-portrait.jpg" 6
+convert -size 1200x900 pattern:checkerboard -fill darkgreen -colorize 40 "$work/photos/c-plain.png"
+printf '%s\n' '[saver]' 'name=E2E Made Saver' "id=$ID" 'credit=Photos (C) 2026 E2E' '[show]' 'hold=3' \
+  'order=listed' 'fit=fit' '[photos]' 'photos/' >"$work/saver.ini"
+
+make_saver() { "$ORVANTA_ROOT/scripts/make-saver" "$@" >"$work/make.log" 2>&1; }
+e2e_require "make-saver makes the saver" make_saver "$work/saver.ini" --out "$work/dist"
+dist=$work/dist
+
+# Its pictures as the saver holds them.
+wrestool -x --raw -t JPEG -n 2 "$dist/x86_64/$ID.scr" >"$work/2.jpg"
+no_metadata() { ! grep -qaE 'Exif|GPS' "$work/2.jpg" && [ -z "$(identify -format '%[EXIF:*]%c' "$work/2.jpg")" ]; }
+e2e_check "the portrait's picture holds no metadata" no_metadata
+e2e_check "the portrait's picture stands upright" test "$(identify -format '%[fx:h>w]' "$work/2.jpg")" = 1
+e2e_check "the sums hold" eval '(cd "$dist" && sha256sum --quiet -c SHA256SUMS)'
+
+# Beside the default saver.
+e2e_check "the default saver installs" test "$(exit_code "Z:${ORVANTA_BIN//\//\\}\\installer.exe" /S)" = 0
+e2e_check "the made saver installs" test "$(exit_code "Z:${dist//\//\\}\\x86_64\\installer.exe" /S)" = 0
+e2e_check "both savers are there" test -f "$SYSTEM32/Orvanta.scr" -a -f "$SYSTEM32/$ID.scr"
+e2e_check "the made saver is named" names "C:\\windows\\system32\\$ID.scr"
+
+# Full screen: a 4:3 photo fills the screen, the portrait stands in the middle, 576 x 768.
+standing() {            # standing X W PICTURE
+  capture "$frame" && [ "$(region_like "$frame" "$1" 0 "$2" 768 "$3")" -le 8 ]
+}
+green_band_on_top() {
+  local band
+  band=$(/usr/bin/convert "$frame" -crop 576x60+224+10 +repage -scale '1x1!' -format '%[fx:int(255*g)] %[fx:int(255*r)]' info:)
+  [ "${band% *}" -ge 160 ] && [ "${band#* }" -le 100 ]
+}
+start_saver() {
+  xdotool mousemove 100 100
+  wine "C:\\windows\\system32\\$ID.scr" /s &
+  saver_pid=$!
+  wait_until 20 has_saver_window
+}
+e2e_require "the made saver comes up full screen" start_saver
+e2e_check "photo 1 stands" wait_until 20 standing 0 1024 "$work/photos/a-landscape.jpg"
+cp "$frame" "$E2E_SHOTS/make-saver-1.png"
+e2e_check "photo 2 stands upright" wait_until 20 standing 224 576 "$work/portrait-upright.png"
+e2e_check "with its band on top" green_band_on_top
+cp "$frame" "$E2E_SHOTS/make-saver-2.png"
+e2e_check "photo 3 stands" wait_until 20 standing 0 1024 "$work/photos/c-plain.png"
+cp "$frame" "$E2E_SHOTS/make-saver-3.png"
+xdotool key space
+e2e_check "a key ends it" wait_until 20 process_gone "$saver_pid"
+
+# Its uninstall names the default saver again and leaves its file.
+e2e_check "the made saver uninstalls" \
+  test "$(exit_code "\"C:\\Program Files\\$ID\\uninstall.exe\"" /uninstall /S)" = 0
+e2e_check "its saver is gone" wait_until 20 test ! -e "$SYSTEM32/$ID.scr"
+e2e_check "the default saver is named again" names 'C:\windows\system32\Orvanta.scr'
+e2e_check "and is there" test -f "$SYSTEM32/Orvanta.scr"
+
+# A bad description.
+printf '%s\n' '[saver]' 'name=Bad' 'id=no spaces' '[photos]' 'photos/' >"$work/bad.ini"
+make_saver "$work/bad.ini" --out "$work/bad"
+status=$?
+e2e_check "a bad description fails with status 1" test "$status" = 1
+e2e_check "naming its file and line" grep -q "bad.ini:3: id" "$work/make.log"
+e2e_check "and writes nothing" test ! -e "$work/bad"
