@@ -50,8 +50,10 @@ choose_signing() {
 # What the signature is worth: said after the files are written.
 report_signing() {
   if [ -n "$test_signed" ]; then
+    local indent
+    printf -v indent '%*s' $((${#1} + 2)) ''
     echo "$1: TEST-SIGNED with the throwaway authority $TEST_SIGNING/ca.pem, which no Windows"
-    echo "         trusts: these files are for testing, not for publishing."
+    echo "${indent}trusts: these files are for testing, not for publishing."
   else
     echo "$1: signed with $pkcs12 ($(openssl x509 -noout -subject <<<"$certificate" 2>/dev/null))"
     # RSA signatures are a function of their input; ECDSA ones take a random number each time.
