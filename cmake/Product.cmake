@@ -1,8 +1,8 @@
 # The product this tree builds: ORVANTA_PRODUCT_DIR names a folder with a product.cmake (see
 # resources/product, the default) and the files it names. Everything that tells one product
-# from another follows from it: the code asks the generated ProductIdentity.h, the resource
-# scripts ProductIdentity.h, ProductFiles.rch and the product's texts.rch beside its definition, over the programs'
-# own texts of the product's language (resources/text/<language>).
+# from another follows from it: the code asks the generated ProductIdentity.h; the resource
+# scripts that, ProductFiles.rch and the product's texts.rch, within the programs' own texts
+# of the product's language (resources/text/<language>).
 set(ORVANTA_PRODUCT_DIR ${PROJECT_SOURCE_DIR}/resources/product CACHE PATH "Folder of the product to build")
 get_filename_component(ORVANTA_PRODUCT_DIR "${ORVANTA_PRODUCT_DIR}" ABSOLUTE)
 set(ORVANTA_PRODUCT_DEFINITION ${ORVANTA_PRODUCT_DIR}/product.cmake)
@@ -10,7 +10,6 @@ if(NOT EXISTS ${ORVANTA_PRODUCT_DEFINITION})
   message(FATAL_ERROR "${ORVANTA_PRODUCT_DIR}: no product.cmake")
 endif()
 include(${ORVANTA_PRODUCT_DEFINITION})
-set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORVANTA_PRODUCT_DEFINITION})
 
 if(NOT ORVANTA_PRODUCT_ID MATCHES "^[A-Za-z0-9]+$")
   message(FATAL_ERROR "${ORVANTA_PRODUCT_DEFINITION}: the id '${ORVANTA_PRODUCT_ID}' is not letters and digits")
@@ -42,11 +41,13 @@ endif()
 # The installer unpacks the member that the script names: the script must name <id>.scr, both
 # as the member and where it is written and registered, byte for byte.
 file(READ ${ORVANTA_PRODUCT_SCRIPT} script)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORVANTA_PRODUCT_SCRIPT})
 set(saver "$(SYSTEMDIR)${ORVANTA_PRODUCT_ID}.scr")
 string(REGEX MATCH "\nSCRNSAVE\\.EXE=([^\r\n]*)" line "${script}")
 set(registered "${CMAKE_MATCH_1}")
 string(REGEX MATCH "\n([^\r\n,]*\\.scr),([^\r\n]*)" line "${script}")
-if(NOT registered STREQUAL saver OR NOT CMAKE_MATCH_1 STREQUAL "${ORVANTA_PRODUCT_ID}.scr" OR NOT CMAKE_MATCH_2 STREQUAL saver)
+if(NOT registered STREQUAL saver OR NOT CMAKE_MATCH_1 STREQUAL "${ORVANTA_PRODUCT_ID}.scr" OR
+   NOT CMAKE_MATCH_2 STREQUAL saver)
   message(FATAL_ERROR "${ORVANTA_PRODUCT_SCRIPT}: must register and install ${ORVANTA_PRODUCT_ID}.scr as ${saver}")
 endif()
 
