@@ -239,8 +239,9 @@ execfile)
   e2e_require "an installer without EXECFILE is made" wine "$E2E_TOOLS/set-script.exe" \
     "$(winepath -w "$ORVANTA_BIN/installer.exe")" 'C:\no-exec.exe' "$(winepath -w "$WINE_RUN_DIR/no-exec.txt")"
   install_through_dialog 'C:\no-exec.exe' no-exec
+  # Wine's loader may start the program itself through CreateProcess too (the 32-bit one does).
   e2e_check "it started no process but its own" \
-    [ "$(grep -c 'CreateProcessInternalW app' "$TRACE")" -eq 1 ]
+    [ "$(grep -a 'CreateProcessInternalW app' "$TRACE" | grep -vc 'no-exec\.exe')" -eq 0 ]
   install_through_dialog "$ORVANTA_BIN/installer.exe" installer
   e2e_check "the built one starts its EXECFILE" eval '! nothing_started'
   ;;

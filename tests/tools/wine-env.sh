@@ -13,16 +13,27 @@ unset LC_ALL
 # win32 (as a 32-bit Windows).
 ORVANTA_WINEARCH=${ORVANTA_WINEARCH:-win64}
 
+# On a machine that runs 64-bit code only, Wine runs through its 64-bit loader and no 32-bit
+# program runs at all (scripts/test then skips the x86 pair's tier).
+if ! "$ORVANTA_ROOT/tests/tools/runs-32bit-code"; then
+  ORVANTA_64BIT_ONLY=1
+  export PATH=$ORVANTA_ROOT/tests/tools/wine64-only:$PATH
+fi
+
 # A prefix that 64-bit Wine made before the 32-bit half was installed has no syswow64 and
 # cannot run 32-bit programs: such a template is not reused.
 wine_env_runs_x86() {
-  [ "$ORVANTA_WINEARCH" = win32 ] || [ -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
+  [ "$ORVANTA_WINEARCH" = win32 ] || [ -n "${ORVANTA_64BIT_ONLY:-}" ] || [ -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
 }
 
 # Make the template prefix once per architecture; later runs copy it (wineboot costs seconds,
 # a copy ~0.5 s).
 wine_env_template() {
   local tmpl=$ORVANTA_WINE_DIR/template-$ORVANTA_WINEARCH
+  if [ -n "${ORVANTA_64BIT_ONLY:-}" ] && [ "$ORVANTA_WINEARCH" = win32 ]; then
+    echo "wine-env: this machine runs no 32-bit code, so no 32-bit Wine prefix can be made" >&2
+    return 1
+  fi
   mkdir -p "$ORVANTA_WINE_DIR"
   (
     flock 9

@@ -184,8 +184,9 @@ TEST_F(DesktopUser, AnotherAccountsLaunchFallsBackToStartingItOurselves)
     const InstallPlan plan = Plan(kOtherSid, DirectoryOf(QueryModulePath()) + "marker-tool.exe " + strMarker);
     ASSERT_TRUE(plan.m_target.m_bLaunchThroughShell);
     CPlannedOperations(plan).LaunchExecFile();
+    // The file exists before its line is written: wait for the line.
     const DWORD nDeadline = GetTickCount() + 20000;
-    while (!PathExists(strMarker) && GetTickCount() < nDeadline)
+    while (ReadWholeFile(strMarker) != "launched\n" && GetTickCount() < nDeadline)
         Sleep(50);
     EXPECT_EQ(ReadWholeFile(strMarker), "launched\n");
 }
