@@ -103,18 +103,15 @@ std::optional<std::string> ReadWininit(const std::string& strIniPath)
     }
 }
 
-bool AddToWininit(const std::string& strPath)
+std::string WininitPath()
 {
-    const std::string strShort = QueryShortPath(strPath);
     const std::string strWindowsDir = QueryWindowsDirectory();
-    if (strShort.empty() || strWindowsDir.empty())
-        return false;
-    const std::string strIniPath = JoinPath(strWindowsDir, "WININIT.INI");
-    const std::optional<std::string> ini = ReadWininit(strIniPath);
-    if (!ini)
-        return false;
+    return strWindowsDir.empty() ? std::string() : JoinPath(strWindowsDir, "WININIT.INI");
+}
+
+bool WriteWininit(const std::string& strIniPath, const std::string& strText)
+{
     try {
-        const std::string strText = AddWininitRename(*ini, "NUL=" + strShort);
         CFile file(strIniPath, CFile::modeWrite | CFile::modeCreate);
         file.Write(strText.data(), static_cast<UINT>(strText.size()));
         file.Flush();
@@ -125,6 +122,16 @@ bool AddToWininit(const std::string& strPath)
     }
 }
 
+bool AddToWininit(const std::string& strPath)
+{
+    const std::string strShort = QueryShortPath(strPath);
+    const std::string strIniPath = WininitPath();
+    if (strShort.empty() || strIniPath.empty())
+        return false;
+    const std::optional<std::string> ini = ReadWininit(strIniPath);
+    return ini && WriteWininit(strIniPath, AddWininitRename(*ini, "NUL=" + strShort));
+}
+
 }  // namespace
 
 bool RemoveAtRestart(const std::string& strPath) noexcept
@@ -132,4 +139,21 @@ bool RemoveAtRestart(const std::string& strPath) noexcept
     if (!IsWin9xFamily())
         return MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
     return FileExists(strPath) && AddToWininit(strPath);
+}
+
+bool CancelWininitRemovals(const std::vector<std::string>& paths)
+{
+    const std::string strIniPath = WininitPath();
+    const std::optional<std::string> ini = strIniPath.empty() ? std::nullopt : ReadWininit(strIniPath);
+    if (!ini)
+        return false;
+    // Ours name short paths; another program may have named a long one.
+    std::vector<std::string> forms = paths;
+    for (const std::string& strPath : paths) {
+        const std::string strShort = QueryShortPath(strPath);
+        if (!strShort.empty())
+            forms.push_back(strShort);
+    }
+    const std::string strKept = WithoutWininitDeletionsOf(*ini, forms);
+    return strKept == *ini || WriteWininit(strIniPath, strKept);
 }

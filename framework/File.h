@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A file operation that failed: the platform's error code and the file's name.
 class CFileException
@@ -66,3 +67,7 @@ bool MoveFileReplacing(const std::string& strFrom, const std::string& strTo) noe
 // MoveFileEx there, a NUL= line in WININIT.INI's [rename] (short names) on the 9x family,
 // where a folder cannot be left so and stays.
 bool RemoveAtRestart(const std::string& strPath) noexcept;
+
+// Takes back the WININIT.INI deletions of these paths (in their long or short form) that
+// RemoveAtRestart left on the 9x family; false when the file could not be read or rewritten.
+bool CancelWininitRemovals(const std::vector<std::string>& paths);

@@ -4,20 +4,63 @@
 
 namespace {
 
-bool IsRenameHeader(const std::string& strIni, size_t nStart, size_t nEnd)
+bool IsBlank(char c)
 {
-    while (nStart < nEnd && (strIni[nStart] == ' ' || strIni[nStart] == '\t'))
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// The text from nStart to nEnd without the blanks around it.
+std::string Trimmed(const std::string& strIni, size_t nStart, size_t nEnd)
+{
+    while (nStart < nEnd && IsBlank(strIni[nStart]))
         ++nStart;
-    while (nEnd > nStart && (strIni[nEnd - 1] == ' ' || strIni[nEnd - 1] == '\t' || strIni[nEnd - 1] == '\r'))
+    while (nEnd > nStart && IsBlank(strIni[nEnd - 1]))
         --nEnd;
-    static const char kHeader[] = "[rename]";
-    if (nEnd - nStart != sizeof kHeader - 1)
+    return strIni.substr(nStart, nEnd - nStart);
+}
+
+bool SameAsciiText(const std::string& strText, const char* pszLower)
+{
+    const std::string strLower(pszLower);
+    if (strText.size() != strLower.size())
         return false;
-    for (size_t i = 0; i < sizeof kHeader - 1; ++i) {
-        if (AsciiLower(strIni[nStart + i]) != kHeader[i])
+    for (size_t i = 0; i < strText.size(); ++i) {
+        if (AsciiLower(strText[i]) != strLower[i])
             return false;
     }
     return true;
+}
+
+bool IsRenameHeader(const std::string& strIni, size_t nStart, size_t nEnd)
+{
+    return SameAsciiText(Trimmed(strIni, nStart, nEnd), "[rename]");
+}
+
+bool IsHeader(const std::string& strIni, size_t nStart, size_t nEnd)
+{
+    const std::string strLine = Trimmed(strIni, nStart, nEnd);
+    return !strLine.empty() && strLine[0] == '[';
+}
+
+std::string WithoutTrailingBackslash(std::string strPath)
+{
+    while (EndsWithBackslash(strPath))
+        strPath.pop_back();
+    return strPath;
+}
+
+// Whether the line from nStart to nEnd is NUL= and one of paths.
+bool DeletesOneOf(const std::string& strIni, size_t nStart, size_t nEnd, const std::vector<std::string>& paths)
+{
+    const size_t nEquals = strIni.find('=', nStart);
+    if (nEquals >= nEnd || !SameAsciiText(Trimmed(strIni, nStart, nEquals), "nul"))
+        return false;
+    const std::string strPath = WithoutTrailingBackslash(Trimmed(strIni, nEquals + 1, nEnd));
+    for (const std::string& strOurs : paths) {
+        if (SamePath(strPath, WithoutTrailingBackslash(strOurs)))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -37,4 +80,22 @@ std::string AddWininitRename(const std::string& strIni, const std::string& strLi
     }
     const bool bOpenLine = !strIni.empty() && strIni.back() != '\n';
     return strIni + (bOpenLine ? "\r\n" : "") + "[rename]\r\n" + strLine + "\r\n";
+}
+
+std::string WithoutWininitDeletionsOf(const std::string& strIni, const std::vector<std::string>& paths)
+{
+    std::string strKept;
+    bool bInRename = false;
+    for (size_t nStart = 0; nStart < strIni.size();) {
+        const size_t nNewline = strIni.find('\n', nStart);
+        const size_t nEnd = nNewline == std::string::npos ? strIni.size() : nNewline;
+        const size_t nNext = nNewline == std::string::npos ? strIni.size() : nNewline + 1;
+        const bool bHeader = IsHeader(strIni, nStart, nEnd);
+        if (bHeader)
+            bInRename = IsRenameHeader(strIni, nStart, nEnd);
+        if (bHeader || !bInRename || !DeletesOneOf(strIni, nStart, nEnd, paths))
+            strKept.append(strIni, nStart, nNext - nStart);
+        nStart = nNext;
+    }
+    return strKept;
 }

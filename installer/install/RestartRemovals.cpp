@@ -1,8 +1,9 @@
 #include "install/RestartRemovals.h"
 
-#include "DisplayText.h"
+#include "File.h"
 #include "Registry.h"
 #include "SystemInfo.h"
+#include "SystemSide.h"
 #include "rules/PendingRemovals.h"
 
 namespace {
@@ -16,14 +17,15 @@ int CancelRestartRemovals(const std::vector<std::string>& paths)
 {
     // The 9x family keeps its restart work in WININIT.INI, and has no wide registry calls.
     if (IsWin9xFamily())
-        return 0;
+        return CancelWininitRemovals(paths) ? 0 : 1;
     const CRegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, kSessionManagerKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
     const std::optional<std::wstring> operations = ReadRegistryMultiString(key, kPendingValue);
     if (!operations)
         return 0;
     std::vector<std::wstring> widePaths;
+    // As the A calls that scheduled them read the paths: through the system's code page.
     for (const std::string& strPath : paths)
-        widePaths.push_back(WideFromCp932(strPath));
+        widePaths.push_back(WideFromAnsi(strPath));
     const std::wstring strKept = WithoutDeletionsOf(*operations, widePaths);
     if (strKept == *operations)
         return 0;

@@ -105,7 +105,11 @@ std::string ShellUserSid()
     DWORD nProcessId = 0;
     if (!hShell || !GetWindowThreadProcessId(hShell, &nProcessId) || nProcessId == 0)
         return std::string();
-    const CKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId));
+    // XP and Server 2003 refuse the limited right, which came with Vista.
+    HANDLE hProcess = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId);
+    if (!hProcess)
+        hProcess = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, nProcessId);
+    const CKernelHandle process(hProcess);
     return process ? ProcessUserSid(process.Get()) : std::string();
 }
 

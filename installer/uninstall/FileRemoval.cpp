@@ -27,12 +27,15 @@ FileRemoval RemoveInstalledFile(const std::string& strPath)
 bool RemoveFileAtRestart(const std::string& strPath)
 {
     CTempFile aside(strPath);
-    if (!aside.Path().empty() && MoveFileReplacing(strPath, aside.Path())) {
-        // The file in use lives under that name now; an install's sweep of our temporary
-        // files takes it too once it is let go.
-        const std::string strAside = aside.Path();
-        aside.Forget();
-        return RemoveAtRestart(strAside);
-    }
-    return RemoveAtRestart(strPath);
+    if (aside.Path().empty() || !MoveFileReplacing(strPath, aside.Path()))
+        return RemoveAtRestart(strPath);
+    // The file in use lives under that name now; an install's sweep of our temporary files
+    // takes it too once it is let go.
+    const std::string strAside = aside.Path();
+    aside.Forget();
+    if (RemoveAtRestart(strAside))
+        return true;
+    // Back under its own name, so that no setting that names it finds it missing.
+    MoveFileReplacing(strAside, strPath);
+    return false;
 }

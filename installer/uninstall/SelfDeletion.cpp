@@ -5,6 +5,7 @@
 #include "PathQuery.h"
 #include "ScopedHandle.h"
 #include "ShiftJisPath.h"
+#include "SystemInfo.h"
 #include "install/InstallerLock.h"
 #include "registration/ProgramsListEntry.h"
 #include "rules/TempFileName.h"
@@ -80,9 +81,12 @@ bool CSelfDeletion::StartCopy()
         return false;
     }
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    // No write access and no write sharing: the loader maps the copy as an image.
-    const HANDLE hCopy = CreateFileA(strCopy.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                     &inherit, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    // No write access and no write sharing: the loader maps the copy as an image. The 9x family
+    // refuses FILE_SHARE_DELETE and has no DELETE right to ask for.
+    const bool bNt = !IsWin9xFamily();
+    const HANDLE hCopy = CreateFileA(strCopy.c_str(), bNt ? GENERIC_READ | DELETE : GENERIC_READ,
+                                     bNt ? FILE_SHARE_READ | FILE_SHARE_DELETE : FILE_SHARE_READ, &inherit,
+                                     OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (hCopy == INVALID_HANDLE_VALUE) {
         DeleteFileA(strCopy.c_str());
         return false;

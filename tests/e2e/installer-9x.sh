@@ -2,8 +2,10 @@
 # The 32-bit installer where Wine reports Windows 98 to it (and to its uninstaller), under the
 # Japanese code page: the main dialog's Japanese title and texts, an install that writes the
 # saver and [boot] SCRNSAVE.EXE of system.ini, a failed reinstall that keeps the saver there,
-# and /uninstall /S putting back what system.ini named before. Every run is traced, and none
-# may call a 9x stub from the installer's image.
+# and /uninstall /S putting back what system.ini named before. Then a saver that cannot be left
+# to the restart keeps its name, and one held through an uninstall is taken back by a reinstall
+# and survives the restart. Every run is traced, the uninstaller's cleanup copy too, and none
+# may make a call that the 9x family refuses from the installer's image.
 . "$(dirname "$0")/../tools/e2e.sh"
 e2e_begin 1280x1024
 
@@ -29,6 +31,9 @@ display_name() {
     awk '$1 == "DisplayName" { print $3 }'
 }
 no_temp_files() { [ -z "$(find "$SYSTEM32" -maxdepth 1 -iname 'orv*.tmp')" ]; }
+# The uninstall's whole exit code (3010 is more than a Unix status keeps).
+uninstall_code() { relay_wine "$E2E_TOOLS/exit-code.exe" '"C:\Program Files\Orvanta\uninstall.exe"' /uninstall /S | tr -d '\r'; }
+silent_install() { relay_wine "$ORVANTA_BIN/installer.exe" /S; }
 
 # install_and_answer TEXT: Enter on the main dialog; a box says TEXT and Enter dismisses it.
 install_and_answer() {
@@ -69,6 +74,9 @@ e2e_check "Escape ends the program" press "$TITLE" Escape
 e2e_check "it exits 1, the last install having failed" eval 'rc=0; wait_exit '$pid' 20 || rc=$?; [ $rc -eq 1 ]'
 
 echo "# the quiet uninstall"
+# Its cleanup copy runs under a temporary name, which no setting of a program's name reaches:
+# from here on Wine reports Windows 98 to every program of the prefix.
+wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
 relay_wine "$FOLDER/uninstall.exe" /uninstall /S &
 pid=$!
 e2e_check "it exits 0" eval 'rc=0; wait_exit '$pid' 30 || rc=$?; [ $rc -eq 0 ]'
@@ -76,4 +84,29 @@ e2e_check "[boot] SCRNSAVE.EXE names the saver from before again" is "$(boot_val
 e2e_check "the saver file is gone" [ ! -e "$SYSTEM32/Orvanta.scr" ]
 e2e_check "the uninstaller's folder goes" wait_until 30 eval '[ ! -e "$FOLDER" ]'
 
-e2e_check "no run called a 9x stub from the installer's image" relay_check "$ORVANTA_BIN/installer.exe" uninstall.exe
+echo "# a saver that cannot be left to the restart keeps its name"
+e2e_check "a silent install exits 0" silent_install
+# Read-only, it can be renamed but not deleted; WININIT.INI cannot be written.
+chmod a-w "$SYSTEM32/Orvanta.scr"
+mkdir "$WINEPREFIX/drive_c/windows/WININIT.INI"
+e2e_check "the uninstall exits 1" is "$(uninstall_code)" 1
+e2e_check "the saver is still there under its name" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+e2e_check "where [boot] SCRNSAVE.EXE names it" is "$(boot_value)" 'C:\windows\system32\Orvanta.scr'
+rmdir "$WINEPREFIX/drive_c/windows/WININIT.INI"
+chmod u+w "$SYSTEM32/Orvanta.scr"
+
+echo "# a saver held through an uninstall, a reinstall, then the restart"
+e2e_require "the saver is held as a running one is" hold_file 'C:\windows\system32\Orvanta.scr'
+e2e_check "the uninstall that leaves the saver to the restart exits 3010" is "$(uninstall_code)" 3010
+e2e_check "the saver is let go" release_file
+e2e_check "the cleanup copy removes the uninstaller" wait_until 30 eval '[ ! -e "$FOLDER/uninstall.exe" ]'
+e2e_check "the reinstall exits 0" silent_install
+wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
+e2e_check "the restart runs" timeout 120 wineboot -r
+e2e_check "after the restart the reinstalled saver is there" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+e2e_check "and [boot] SCRNSAVE.EXE names it" is "$(boot_value)" 'C:\windows\system32\Orvanta.scr'
+e2e_check "and the programs list's uninstaller is there" cmp -s "$ORVANTA_BIN/installer.exe" "$FOLDER/uninstall.exe"
+
+e2e_check "no run made a call that 9x refuses from the installer's image" \
+  relay_check "$ORVANTA_BIN/installer.exe" uninstall.exe 'orv[0-9A-Fa-f]*\.tmp'
+

@@ -2,7 +2,8 @@
 # End to end, the owning tier of the release: release.sh DIST CA OTHER_DIST. Every signed file
 # verifies against the test authority CA, SHA256SUMS holds, each installer's payload is the
 # signed saver beside it, an install under Wine copies the signed installer as its uninstaller,
-# and OTHER_DIST, the same tree released in another folder, has the same SHA256SUMS.
+# and OTHER_DIST, the same tree released in another folder with the same certificate behind a
+# password, has the same SHA256SUMS.
 . "$(dirname "$0")/../tools/e2e.sh"
 DIST=$1 CA=$2 OTHER_DIST=$3
 
@@ -43,6 +44,6 @@ if [ -z "${ORVANTA_64BIT_ONLY:-}" ]; then
 else
   echo "skip: x86: this machine runs no 32-bit code"
 fi
-e2e_check "the same tree built in another folder gives the same SHA256SUMS" \
+e2e_check "the same tree built in another folder, signed through a password, gives the same SHA256SUMS" \
   cmp "$DIST/SHA256SUMS" "$OTHER_DIST/SHA256SUMS"
 [ "$E2E_FAILURES" -eq 0 ] || { echo "e2e: $E2E_FAILURES check(s) failed"; exit 3; }

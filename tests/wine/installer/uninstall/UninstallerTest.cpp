@@ -1,9 +1,12 @@
 // The uninstall in-process under Wine: removal of installed files (one in use is left to the
 // next restart and the outcome box says so), the two boxes, and what is left afterwards; the
-// cleanup copy's tries, each under the installers' lock and after a look for a new install.
+// cleanup copy's tries, each under the installers' lock and after a look for a new install; an
+// install taking such a removal back, its name read as the A calls read it (once more under
+// another ANSI code page: wine_restart_removals_cp1252).
 #include "DisplayText.h"
 #include "InstallTestSupport.h"
 #include "install/PlannedOperations.h"
+#include "install/RestartRemovals.h"
 #include "registration/ProgramsListEntry.h"
 #include "registration/SaverSetting.h"
 #include "resource/InstallerResource.h"
@@ -92,6 +95,18 @@ TEST(FileRemoval, RemovesFilesLeavesFoldersAndDefersFilesInUse)
     EXPECT_EQ(RemoveInstalledFile(strDir + "running.scr"), FileRemoval::AtRestart);
     CloseHandle(hHeld);
     EXPECT_NE(PendingRenames().find(L"FileRemoval\\running.scr"), std::wstring::npos) << PendingRenames();
+}
+
+TEST(RestartRemovals, TakesBackTheDeletionOfANameAsTheACallsReadIt)
+{
+    // "caf\u00e9@" in code page 1252, "caf" and one kanji in 932.
+    const std::string strPath = ScratchDir("RestartRemovals") + "caf\xe9\x40.scr";
+    WriteWholeFile(strPath, "x");
+    ASSERT_TRUE(MoveFileExA(strPath.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+    ASSERT_NE(PendingRenames().find(L"RestartRemovals\\caf"), std::wstring::npos);
+    EXPECT_EQ(CancelRestartRemovals({strPath}), 0);
+    EXPECT_EQ(PendingRenames().find(L"RestartRemovals\\caf"), std::wstring::npos) << PendingRenames();
+    DeleteFileA(strPath.c_str());
 }
 
 TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
