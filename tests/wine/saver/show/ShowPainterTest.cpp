@@ -18,7 +18,7 @@ struct ShowFixture
 {
     ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& areas = {})
         : m_areas(areas.empty() ? std::vector<ShowArea>{{0, 0, nWidth, nHeight}} : areas)
-        , m_picture(PreparePicture(0, m_areas, bMissing ? NoPicture : LoadJpegResource))
+        , m_picture(PreparePicture(0, m_areas, FIT_FIT, bMissing ? NoPicture : LoadJpegResource))
         , m_target(nWidth, nHeight)
         , m_geometry(ComputeGeometry(nWidth, nHeight, bMissing ? 1 : 1024, bMissing ? 1 : 768))
     {
@@ -86,7 +86,7 @@ TEST(ShowPainter, HoldPlacesThePictureBetweenBlackBands)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            const std::vector<uint32_t> before = show.m_target.Pixels();
+        const std::vector<uint32_t> before = show.m_target.Pixels();
         const std::vector<uint32_t> picture = ScaledOnce(show.m_geometry.m_nWidth, show.m_geometry.m_nHeight);
         show.Set(PHASE_HOLD, 0);
         show.Repaint();
@@ -102,7 +102,7 @@ TEST(ShowPainter, EachSlideStepIsThePictureScaledOnceAndMoved)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            const ShowGeometry& g = show.m_geometry;
+        const ShowGeometry& g = show.m_geometry;
         const std::vector<uint32_t> picture = ScaledOnce(g.m_nWidth, g.m_nHeight);
         for (int nStep = 0; nStep <= 10; ++nStep) {
             const int x = ComputeSlideLeft(g, size.cx, nStep);
@@ -125,7 +125,7 @@ TEST(ShowPainter, DissolveTurnsExactlyTheSetCellsBlack)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            show.Set(PHASE_HOLD, 0);
+        show.Set(PHASE_HOLD, 0);
         show.Repaint();
         const std::vector<uint32_t> hold = show.m_target.Pixels();
 
