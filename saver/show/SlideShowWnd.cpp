@@ -166,10 +166,11 @@ void CSlideShowWnd::SkipUndecodable(int nPicture)
         m_failed[static_cast<size_t>(nPicture)] = true;
         ++m_nFailed;
     }
-    // None decodes: nothing is ever stepped again, and input still closes the window.
+    // None decodes: once the window is black nothing is stepped again, and input still closes it.
     if (m_nFailed >= m_program.m_nPictures) {
-        KillTimer(kShowTimer);
         m_nNextPicture = -1;
+        if (m_bAwaitingNext)
+            KillTimer(kShowTimer);
         return;
     }
     ChooseNext();
@@ -249,6 +250,8 @@ void CSlideShowWnd::TakeNextPicture()
     if (m_bAwaitingNext) {
         m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(-1, m_areas));
         m_bPictureStale = FALSE;
+        if (m_nNextPicture < 0)
+            KillTimer(kShowTimer);
         return;
     }
     m_pPicture = std::move(m_pNext);
