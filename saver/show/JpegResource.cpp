@@ -22,7 +22,8 @@ BOOL CreateResourceStream(HMODULE hModule, UINT nId, CComPtr<IStream>& stream)
 }
 
 // The picture object deletes its bitmap when it goes, so the caller gets a copy of it: a
-// top-down 24-bit DIB section, the least a full-size picture can take while it is scaled.
+// top-down 32-bit DIB section, the form the platform converts to least (Wine keeps a converter's
+// buffers for good).
 HBITMAP CopyPictureBitmap(IPicture* pPicture)
 {
     SHORT nType = PICTYPE_NONE;
@@ -35,7 +36,7 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
     const HBITMAP hBitmap = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(static_cast<LONG>(hHandle)));
     BITMAP bm{};
     CBitmap bmpCopy;
-    if (::GetObjectA(hBitmap, sizeof bm, &bm) == 0 || !bmpCopy.CreateDIBSection(bm.bmWidth, bm.bmHeight, 24))
+    if (::GetObjectA(hBitmap, sizeof bm, &bm) == 0 || !bmpCopy.CreateDIBSection(bm.bmWidth, bm.bmHeight))
         return nullptr;
     CMemoryDC dcSource(nullptr);
     CMemoryDC dcCopy(nullptr);

@@ -29,22 +29,16 @@ CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit)
 {
     CBitmap bmpScaled;
     void* pBits = nullptr;
-    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 24, &pBits))
+    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 32, &pBits))
         return bmpScaled;
     const PixelRows part{picture.m_pBits + picture.m_nStride * fit.m_nCropTop +
                              static_cast<ptrdiff_t>(fit.m_nCropLeft) * picture.m_nBytesPerPixel,
                          fit.m_nCropWidth, fit.m_nCropHeight, picture.m_nStride, picture.m_nBytesPerPixel};
     const PixelRows to{static_cast<unsigned char*>(pBits), fit.m_nWidth, fit.m_nHeight,
-                       (static_cast<ptrdiff_t>(fit.m_nWidth) * 24 + 31) / 32 * 4, 3};
+                       static_cast<ptrdiff_t>(fit.m_nWidth) * 4, 4};
     if (!ScalePixels(part, to))
         bmpScaled.DeleteObject();
     return bmpScaled;
-}
-
-bool IsWhole(const ShowGeometry& fit, const SIZE& sizePicture)
-{
-    return fit.m_nCropLeft == 0 && fit.m_nCropTop == 0 && fit.m_nCropWidth == sizePicture.cx &&
-           fit.m_nCropHeight == sizePicture.cy && fit.m_nWidth == sizePicture.cx && fit.m_nHeight == sizePicture.cy;
 }
 
 bool IsClean(const ScaledPicture& scaled)
@@ -81,22 +75,14 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
     prepared.m_nPicture = nPicture;
     prepared.m_sizePicture = SIZE{pixels.m_nWidth, pixels.m_nHeight};
     prepared.m_fits = FitPicture(areas, pixels.m_nWidth, pixels.m_nHeight, nFit);
-    const std::vector<ShowSize> sizes = ScaledPictureSizes(prepared.m_fits);
-    const ShowGeometry* pWhole = nullptr;
-    for (const ShowSize& size : sizes) {
+    // Each size once, from the first fit that draws at it; the decoded picture goes on return.
+    for (const ShowSize& size : ScaledPictureSizes(prepared.m_fits)) {
         const ShowGeometry& fit =
             *std::find_if(prepared.m_fits.begin(), prepared.m_fits.end(), [&](const ShowGeometry& g) {
                 return ShowSize{g.m_nWidth, g.m_nHeight} == size;
             });
-        if (IsWhole(fit, prepared.m_sizePicture))
-            pWhole = &fit;
-        else
-            prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit)});
+        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit)});
     }
-    // Drawn whole at its own size, the decoded picture itself is the copy; otherwise it goes now.
-    if (pWhole != nullptr)
-        prepared.m_scaled.push_back(
-            ScaledPicture{ShowSize{pWhole->m_nWidth, pWhole->m_nHeight}, std::move(bmpPicture)});
     return prepared;
 }
 
