@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 TEST(SlideShowWnd, NextDrawFollowsANewClientSize)
@@ -83,6 +84,24 @@ TEST(SlideShowWnd, AnUndecodablePictureIsSkippedAndALateOneWaitedForWithoutAStep
     }
     EXPECT_EQ(shown, (std::vector<uint32_t>{PictureColour(0), PictureColour(1), PictureColour(3), PictureColour(4),
                                             PictureColour(0)}));
+    DestroyWindow(hWnd);
+}
+
+// When no picture decodes, the window is black once the opening dissolve is over and no timer
+// is left to step it.
+TEST(SlideShowWnd, WhenNoPictureDecodesTheWindowStaysBlackAndStepsNothing)
+{
+    CSlideShowWnd* pShow = CreateHiddenShow(152, 112, NoPicture, nullptr, ShowProgram{3, {}});
+    ASSERT_NE(pShow, nullptr);
+    const HWND hWnd = pShow->m_hWnd;
+    int nSeen = 0;
+    ASSERT_TRUE(AwaitPreparations(hWnd, nSeen, 3));
+    SendTimerSteps(hWnd, kDissolveLastStep + 1);
+    CDibTarget target(152, 112);
+    PrintClient(hWnd, target.m_dc);
+    const std::vector<uint32_t> pixels = target.Pixels();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0u), static_cast<long>(pixels.size()));
+    EXPECT_FALSE(KillTimer(hWnd, 1));
     DestroyWindow(hWnd);
 }
 
