@@ -25,16 +25,19 @@ void ClearPattern(PatternRows& wPattern)
     wPattern.fill(0);
 }
 
-void BlackenPatternCells(uint32_t* pPixels, int nWidth, int nHeight, int nLeft, int nTop, const PatternRows& wCells)
+void BlackenPatternCells(unsigned char* pBits, ptrdiff_t nStride, int nBytesPerPixel, int nWidth, int nHeight,
+                         int nLeft, int nTop, const PatternRows& wCells)
 {
     for (int y = 0; y < nHeight; ++y) {
         const unsigned nRow = wCells[(nTop + y) & 7] & kFullPatternRow;
-        uint32_t* pRow = pPixels + static_cast<ptrdiff_t>(y) * nWidth;
+        unsigned char* pRow = pBits + static_cast<ptrdiff_t>(y) * nStride;
         for (int nColumn = 0; nRow != 0 && nColumn < 8; ++nColumn) {
             if (((nRow >> (7 - nColumn)) & 1) == 0)
                 continue;
-            for (int x = (nColumn - nLeft) & 7; x < nWidth; x += 8)
-                pRow[x] &= 0xFF000000u;
+            for (int x = (nColumn - nLeft) & 7; x < nWidth; x += 8) {
+                unsigned char* pPixel = pRow + static_cast<ptrdiff_t>(x) * nBytesPerPixel;
+                pPixel[0] = pPixel[1] = pPixel[2] = 0;
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -20,10 +21,12 @@ void AddPatternCell(PatternRows& wPattern, const RandomSource& random);
 
 void ClearPattern(PatternRows& wPattern);
 
-// Blackens, in a 32-bit top-down image whose top-left pixel lies at (nLeft, nTop) of the
-// tile's grid, every pixel on a set cell of wCells. Each keeps its top byte, as under the
-// pattern brush's mix.
-void BlackenPatternCells(uint32_t* pPixels, int nWidth, int nHeight, int nLeft, int nTop, const PatternRows& wCells);
+// Blackens, in a top-down image of 3 or 4 bytes a pixel (blue, green, red and an unused top
+// byte) whose rows lie nStride bytes apart and whose top-left pixel lies at (nLeft, nTop) of
+// the tile's grid, every pixel on a set cell of wCells. A 4-byte pixel keeps its top byte, as
+// under the pattern brush's mix.
+void BlackenPatternCells(unsigned char* pBits, ptrdiff_t nStride, int nBytesPerPixel, int nWidth, int nHeight,
+                         int nLeft, int nTop, const PatternRows& wCells);
 
 // Rows [m_nTop, m_nBottom) of an image.
 struct RowRun

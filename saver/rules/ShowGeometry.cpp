@@ -1,5 +1,6 @@
 #include "ShowGeometry.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -25,6 +26,29 @@ ShowGeometry ComputeGeometry(int nClientWidth, int nClientHeight, int nPictureWi
     }
     geometry.m_nLeft = (nClientWidth - geometry.m_nWidth) / 2;
     geometry.m_nTop = (nClientHeight - geometry.m_nHeight) / 2;
+    geometry.m_nCropWidth = nW;
+    geometry.m_nCropHeight = nH;
+    return geometry;
+}
+
+ShowGeometry ComputeFill(int nClientWidth, int nClientHeight, int nPictureWidth, int nPictureHeight)
+{
+    const int nW = nPictureWidth < 1 ? 1 : nPictureWidth;
+    const int nH = nPictureHeight < 1 ? 1 : nPictureHeight;
+    ShowGeometry geometry{};
+    geometry.m_nWidth = nClientWidth;
+    geometry.m_nHeight = nClientHeight;
+    geometry.m_nCropWidth = nW;
+    geometry.m_nCropHeight = nH;
+    if (nClientWidth < 1 || nClientHeight < 1)
+        return geometry;
+    // The area is wider than the picture: full width, rows cut above and below; else columns.
+    if (static_cast<int64_t>(nClientWidth) * nH >= static_cast<int64_t>(nClientHeight) * nW)
+        geometry.m_nCropHeight = std::max(1, MulDivTruncate(nW, nClientHeight, nClientWidth));
+    else
+        geometry.m_nCropWidth = std::max(1, MulDivTruncate(nH, nClientWidth, nClientHeight));
+    geometry.m_nCropLeft = (nW - geometry.m_nCropWidth) / 2;
+    geometry.m_nCropTop = (nH - geometry.m_nCropHeight) / 2;
     return geometry;
 }
 

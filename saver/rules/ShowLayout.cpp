@@ -1,5 +1,7 @@
 #include "ShowLayout.h"
 
+#include "ShowOptions.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -42,11 +44,13 @@ std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vecto
     return areas;
 }
 
-std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight)
+std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight,
+                                     int nFit)
 {
+    const auto compute = nFit == FIT_FILL ? ComputeFill : ComputeGeometry;
     std::vector<ShowGeometry> fits;
     for (const ShowArea& area : areas)
-        fits.push_back(ComputeGeometry(area.m_nWidth, area.m_nHeight, nPictureWidth, nPictureHeight));
+        fits.push_back(compute(area.m_nWidth, area.m_nHeight, nPictureWidth, nPictureHeight));
     return fits;
 }
 

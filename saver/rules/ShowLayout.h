@@ -35,9 +35,11 @@ inline bool operator==(const ShowSize& a, const ShowSize& b)
 // are dropped; when none is left the whole window is the one area.
 std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vector<ShowArea>& monitors);
 
-// Where a picture of that size lands in each area, in the areas' order: computed once for a
-// layout, then both what its copies are scaled to and where they are drawn.
-std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight);
+// Where a picture of that size lands in each area, in the areas' order, fitted or filled
+// (ShowFit): computed once for a layout, then both what its copies are scaled to and where they
+// are drawn.
+std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight,
+                                     int nFit);
 
 // The sizes these fits draw the picture at, each once, in their order; a fit too small to show
 // any of it needs none.

@@ -10,7 +10,6 @@ ShowStepResult StepDissolve(ShowState& state, const RandomSource& random)
     result.m_bDraw = true;
     result.m_frame = state;
     if (++state.m_nStep > kDissolveLastStep) {
-        state.m_nPicture = NextPicture(state.m_nPicture);
         state.m_nStep = 0;
         state.m_nPhase = PHASE_SLIDE_IN;
         result.m_bLoadPicture = true;
@@ -18,7 +17,7 @@ ShowStepResult StepDissolve(ShowState& state, const RandomSource& random)
     return result;
 }
 
-ShowStepResult StepSlideIn(ShowState& state)
+ShowStepResult StepSlideIn(ShowState& state, int nHoldPeriod)
 {
     ShowStepResult result;
     result.m_bDraw = true;
@@ -26,8 +25,8 @@ ShowStepResult StepSlideIn(ShowState& state)
     if (++state.m_nStep > kSlideLastStep) {
         state.m_nStep = 0;
         state.m_nPhase = PHASE_HOLD;
-        result.m_nPrepare = NextPicture(state.m_nPicture);
-        result.m_nPeriod = kHoldPeriod;
+        result.m_bPrepareNext = true;
+        result.m_nPeriod = nHoldPeriod;
     }
     return result;
 }
@@ -44,16 +43,11 @@ ShowStepResult StepHold(ShowState& state)
 
 }  // namespace
 
-int NextPicture(int nPicture)
-{
-    return nPicture >= 0 && nPicture < kShowPictures - 1 ? nPicture + 1 : 0;
-}
-
-ShowStepResult StepShow(ShowState& state, const RandomSource& random)
+ShowStepResult StepShow(ShowState& state, const RandomSource& random, int nHoldPeriod)
 {
     switch (state.m_nPhase) {
     case PHASE_SLIDE_IN:
-        return StepSlideIn(state);
+        return StepSlideIn(state, nHoldPeriod);
     case PHASE_HOLD:
         return StepHold(state);
     default:

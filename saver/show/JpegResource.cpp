@@ -22,7 +22,8 @@ BOOL CreateResourceStream(HMODULE hModule, UINT nId, CComPtr<IStream>& stream)
 }
 
 // The picture object deletes its bitmap when it goes, so the caller gets a copy of it: a
-// top-down 32-bit DIB section, which the dissolve can write into.
+// top-down 32-bit DIB section, the form the platform converts to least (Wine keeps a converter's
+// buffers for good).
 HBITMAP CopyPictureBitmap(IPicture* pPicture)
 {
     SHORT nType = PICTYPE_NONE;

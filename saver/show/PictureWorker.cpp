@@ -12,6 +12,7 @@ struct PictureJob
     UINT m_nMessage;
     int m_nPicture;
     std::vector<ShowArea> m_areas;
+    int m_nFit;
     PictureDecoder m_pfnDecode;
     PreparedPicture m_result;
     // Set by the thread as its last touch of the job (release); the window reads the result
@@ -29,7 +30,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
         const CComApartment apartment;
         // No exception may leave the thread; without memory the picture is black for its turn.
         try {
-            pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_pfnDecode);
+            pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_pfnDecode);
         } catch (...) {
             pJob->m_result = PreparedPicture{};
         }
@@ -39,7 +40,7 @@ DWORD WINAPI RunJob(LPVOID pParam)
     const UINT nMessage = pJob->m_nMessage;
     const LPARAM nId = pJob->m_nGeneration;
     pJob->m_bDone.store(true, std::memory_order_release);
-    // A message that cannot be posted leaves the job to Wait or Drain.
+    // A message that cannot be posted leaves the job to Drain.
     SidePostMessage(hWnd, nMessage, 0, nId);
     return 0;
 }
@@ -52,15 +53,17 @@ CPictureWorker::CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMes
 
 CPictureWorker::~CPictureWorker() = default;
 
-BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas)
+BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit)
 {
+    if (m_pJob)
+        return FALSE;
+    // The last job's thread has posted its message as its last act: its end is at hand.
     m_thread.Join();
-    m_pJob.reset();
     // Ids never repeat within a show, and 0 is none.
     if (++m_nGeneration == 0)
         ++m_nGeneration;
-    auto pJob =
-        std::unique_ptr<PictureJob>(new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, m_pfnDecode, {}});
+    auto pJob = std::unique_ptr<PictureJob>(
+        new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, nFit, m_pfnDecode, {}});
     if (!m_thread.Start(RunJob, pJob.get()))
         return FALSE;
     m_pJob = std::move(pJob);
@@ -72,15 +75,6 @@ std::unique_ptr<PreparedPicture> CPictureWorker::Adopt(LPARAM lParam)
     if (!m_pJob || lParam != static_cast<LPARAM>(m_pJob->m_nGeneration) ||
         !m_pJob->m_bDone.load(std::memory_order_acquire))
         return nullptr;
-    return TakeResult();
-}
-
-std::unique_ptr<PreparedPicture> CPictureWorker::Wait()
-{
-    if (!m_pJob)
-        return nullptr;
-    // Its message, still queued, then names no job.
-    m_thread.Join();
     return TakeResult();
 }
 

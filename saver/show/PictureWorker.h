@@ -7,27 +7,25 @@
 
 struct PictureJob;
 
-// Prepares pictures on a thread of its own. The worker owns the latest job; its thread fills
-// the job in, marks it done and posts nMessage with the job's id in lParam. The window adopts a
-// picture only when that id is the latest job's and the thread is done with it, so a message
-// that anyone else posts is never taken for a job. The window must drain the worker while it
-// still exists (WM_DESTROY).
+// Prepares pictures on a thread of its own, one job at a time. The worker owns the job; its
+// thread fills the job in, marks it done and posts nMessage with the job's id in lParam. The
+// window adopts a picture only when that id is the job's and the thread is done with it, so a
+// message that anyone else posts is never taken for a job; only then may it start another, so
+// that it never waits for the thread. The window must drain the worker while it still exists
+// (WM_DESTROY).
 class CPictureWorker
 {
 public:
     CPictureWorker(UINT nMessage, PictureDecoder pfnDecode);
     ~CPictureWorker();
 
-    // Starts preparing picture nPicture for these areas; a job already under way is left to
-    // finish, unadopted. FALSE when no thread could be started.
-    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas);
+    // Starts preparing picture nPicture for these areas, fitted or filled (ShowFit), when no job
+    // is under way. FALSE when one is, or no thread could be started.
+    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit);
 
-    // For the window's nMessage: the job's picture if lParam names the latest job and it is
-    // done, else null.
+    // For the window's nMessage: the job's picture if lParam names the job and it is done, else
+    // null.
     std::unique_ptr<PreparedPicture> Adopt(LPARAM lParam);
-
-    // Blocks until the latest job is done and adopts it: null when none was under way.
-    std::unique_ptr<PreparedPicture> Wait();
 
     // Lets the running job finish, forgets it and discards every message posted for a job.
     void Drain(HWND hWnd);

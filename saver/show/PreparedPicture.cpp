@@ -1,15 +1,43 @@
 #include "PreparedPicture.h"
 
+#include "PixelScale.h"
 #include "SaverResource.h"
+#include "ShowOptions.h"
 
 #include <algorithm>
 
 namespace {
 
-CBitmap ScalePicture(const CBitmap& bmpPicture, const ShowSize& size)
+// The pixels of a top-down DIB section of 24 or 32 bits, once every drawing queued for it is
+// done; none (null bits) for any other bitmap. (The platform does not say which way up a DIB
+// section is: every one the show makes or is given is top-down.)
+PixelRows DibPixels(const CBitmap& bitmap)
+{
+    DIBSECTION dib{};
+    if (bitmap.GetSafeHandle() == nullptr || ::GetObjectA(bitmap.GetSafeHandle(), sizeof dib, &dib) != sizeof dib ||
+        dib.dsBm.bmBits == nullptr || (dib.dsBm.bmBitsPixel != 24 && dib.dsBm.bmBitsPixel != 32))
+        return PixelRows{};
+    ::GdiFlush();
+    // Rows padded to 4 bytes, as every DIB's are.
+    const ptrdiff_t nStride = (static_cast<ptrdiff_t>(dib.dsBm.bmWidth) * dib.dsBm.bmBitsPixel + 31) / 32 * 4;
+    return PixelRows{static_cast<unsigned char*>(dib.dsBm.bmBits), dib.dsBm.bmWidth, dib.dsBm.bmHeight, nStride,
+                     dib.dsBm.bmBitsPixel / 8};
+}
+
+// The part of the picture a fit shows, scaled to the fit's size, read in place.
+CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit)
 {
     CBitmap bmpScaled;
-    bmpScaled.CreateScaledCopy(bmpPicture, size.m_nWidth, size.m_nHeight);
+    void* pBits = nullptr;
+    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 32, &pBits))
+        return bmpScaled;
+    const PixelRows part{picture.m_pBits + picture.m_nStride * fit.m_nCropTop +
+                             static_cast<ptrdiff_t>(fit.m_nCropLeft) * picture.m_nBytesPerPixel,
+                         fit.m_nCropWidth, fit.m_nCropHeight, picture.m_nStride, picture.m_nBytesPerPixel};
+    const PixelRows to{static_cast<unsigned char*>(pBits), fit.m_nWidth, fit.m_nHeight,
+                       static_cast<ptrdiff_t>(fit.m_nWidth) * 4, 4};
+    if (!ScalePixels(part, to))
+        bmpScaled.DeleteObject();
     return bmpScaled;
 }
 
@@ -32,29 +60,29 @@ PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas)
 {
     PreparedPicture prepared;
     prepared.m_nPicture = nPicture;
-    prepared.m_fits = FitPicture(areas, 0, 0);
+    prepared.m_fits = FitPicture(areas, 0, 0, FIT_FIT);
     return prepared;
 }
 
-PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, PictureDecoder pfnDecode)
+PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, PictureDecoder pfnDecode)
 {
     CBitmap bmpPicture;
     bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)));
-    const SIZE sizePicture = bmpPicture.GetSize();
-    if (sizePicture.cx <= 0 || sizePicture.cy <= 0)
+    const PixelRows pixels = DibPixels(bmpPicture);
+    if (pixels.m_pBits == nullptr || pixels.m_nWidth <= 0 || pixels.m_nHeight <= 0)
         return BlackPicture(nPicture, areas);
     PreparedPicture prepared;
     prepared.m_nPicture = nPicture;
-    prepared.m_sizePicture = sizePicture;
-    prepared.m_fits = FitPicture(areas, sizePicture.cx, sizePicture.cy);
-    const ShowSize sizeOwn{sizePicture.cx, sizePicture.cy};
-    const std::vector<ShowSize> sizes = ScaledPictureSizes(prepared.m_fits);
-    for (const ShowSize& size : sizes)
-        if (!(size == sizeOwn))
-            prepared.m_scaled.push_back(ScaledPicture{size, ScalePicture(bmpPicture, size)});
-    // Drawn at its own size, the decoded picture itself is the copy; otherwise it goes now.
-    if (std::find(sizes.begin(), sizes.end(), sizeOwn) != sizes.end())
-        prepared.m_scaled.push_back(ScaledPicture{sizeOwn, std::move(bmpPicture)});
+    prepared.m_sizePicture = SIZE{pixels.m_nWidth, pixels.m_nHeight};
+    prepared.m_fits = FitPicture(areas, pixels.m_nWidth, pixels.m_nHeight, nFit);
+    // Each size once, from the first fit that draws at it; the decoded picture goes on return.
+    for (const ShowSize& size : ScaledPictureSizes(prepared.m_fits)) {
+        const ShowGeometry& fit =
+            *std::find_if(prepared.m_fits.begin(), prepared.m_fits.end(), [&](const ShowGeometry& g) {
+                return ShowSize{g.m_nWidth, g.m_nHeight} == size;
+            });
+        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit)});
+    }
     return prepared;
 }
 
@@ -80,7 +108,9 @@ void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTo
     if (clean == m_scaled.end())
         return;
     // Scaled to its own size, the copy is the same pixels.
-    CBitmap bmpCopy = ScalePicture(clean->m_bmp, size);
+    const PixelRows pixels = DibPixels(clean->m_bmp);
+    CBitmap bmpCopy =
+        ScalePart(pixels, ShowGeometry{size.m_nWidth, size.m_nHeight, 0, 0, 0, 0, size.m_nWidth, size.m_nHeight});
     if (bmpCopy.GetSafeHandle() != nullptr)
         m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
 }
@@ -95,10 +125,11 @@ const CBitmap* PreparedPicture::Dissolve(const ShowSize& size, int nLeft, int nT
         for (size_t i = 0; i < wNew.size(); ++i)
             wNew[i] = static_cast<uint16_t>(wPattern[i] & ~scaled.m_wDissolved[i] & kFullPatternRow);
         if (std::any_of(wNew.begin(), wNew.end(), [](uint16_t w) { return w != 0; })) {
-            uint32_t* pPixels = scaled.m_bmp.GetDibPixels();
-            if (pPixels == nullptr)
+            const PixelRows pixels = DibPixels(scaled.m_bmp);
+            if (pixels.m_pBits == nullptr)
                 return nullptr;
-            BlackenPatternCells(pPixels, size.m_nWidth, size.m_nHeight, nLeft, nTop, wNew);
+            BlackenPatternCells(pixels.m_pBits, pixels.m_nStride, pixels.m_nBytesPerPixel, size.m_nWidth,
+                                size.m_nHeight, nLeft, nTop, wNew);
             for (size_t i = 0; i < wNew.size(); ++i)
                 scaled.m_wDissolved[i] = static_cast<uint16_t>(scaled.m_wDissolved[i] | wNew[i]);
         }

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-// Decodes resource "JPEG" nId of the program; null when it cannot.
+// Decodes resource "JPEG" nId of the program into a DIB section of 24 or 32 bits that the caller
+// owns; null when it cannot.
 using PictureDecoder = HBITMAP (*)(HMODULE hModule, UINT nId);
 
 struct ScaledPicture
@@ -20,10 +21,11 @@ struct ScaledPicture
     PatternRows m_wDissolved{};
 };
 
-// One picture made ready for the screen: decoded, fitted to each area of a layout, then scaled
-// once, whole and unclipped, to every size a fit draws it at, so that drawing it is a 1:1 copy
-// that shows the same pixels at every step. A picture that does not decode has no size and no
-// bitmaps, and is fitted as a 1 x 1 square.
+// One picture made ready for the screen: decoded, fitted to (or filling) each area of a layout,
+// then the part a fit shows scaled once, unclipped, to every size a fit draws it at, 32 bits a
+// pixel as the screen has them, so that drawing it is a 1:1 copy that shows the same pixels at
+// every step. The decoded picture, at its full size, goes as soon as its copies are made. A picture that does not
+// decode has no size and no bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {
     int m_nPicture = -1;
@@ -46,7 +48,7 @@ struct PreparedPicture
 };
 
 // Runs on any thread: it touches nothing but the objects it makes.
-PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, PictureDecoder pfnDecode);
+PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, PictureDecoder pfnDecode);
 
 // A picture with nothing to show for these areas: its turn stays black.
 PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas);

@@ -13,8 +13,11 @@ constexpr UINT kPictureReadyMessage = WM_APP;
 
 }  // namespace
 
-CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform, PictureDecoder pfnDecode)
+CSlideShowWnd::CSlideShowWnd(CSaverPlatform& platform, PictureDecoder pfnDecode, const ShowProgram& program)
     : CSaverWnd(platform)
+    , m_program(program)
+    , m_order(program.m_nPictures, program.m_options.m_nOrder)
+    , m_failed(static_cast<size_t>(program.m_nPictures))
     , m_worker(kPictureReadyMessage, pfnDecode)
 {
 }
@@ -56,17 +59,18 @@ int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
         m_hDisplayNotify = m_platform.RegisterDisplayNotification(m_hWnd);
     LayOut();
     // Ready by the end of the opening dissolve.
-    PrepareNext(NextPicture(m_show.m_nPicture));
+    ChooseNext();
     SetTimer(kShowTimer, kStepPeriod);
     return 0;
 }
 
 void CSlideShowWnd::OnTimer(UINT_PTR)
 {
-    // A step the timer queued just before it was stopped.
-    if (m_bDisplayOff)
+    // A step the timer queued just before it was stopped; or the window stays black until the
+    // next picture is there.
+    if (m_bDisplayOff || m_bAwaitingNext)
         return;
-    const ShowStepResult step = StepShow(m_show, std::rand);
+    const ShowStepResult step = StepShow(m_show, std::rand, m_program.m_options.m_nHoldSeconds * 1000);
     if (step.m_bDraw) {
         CClientDC dc(m_hWnd);
         if (dc.GetSafeHdc() != nullptr)
@@ -76,8 +80,8 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
     }
     if (step.m_bLoadPicture)
         TakeNextPicture();
-    if (step.m_nPrepare >= 0)
-        PrepareNext(step.m_nPrepare);
+    if (step.m_bPrepareNext)
+        ChooseNext();
     if (step.m_nPeriod != 0)
         SetTimer(kShowTimer, step.m_nPeriod);
     Default();
@@ -116,7 +120,8 @@ void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
     if (m_bRepaintPending)
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     m_bRepaintPending = FALSE;
-    SetTimer(kShowTimer, m_show.m_nPhase == PHASE_HOLD ? kHoldPeriod : kStepPeriod);
+    PrepareMissing();
+    SetTimer(kShowTimer, m_show.m_nPhase == PHASE_HOLD ? m_program.m_options.m_nHoldSeconds * 1000 : kStepPeriod);
 }
 
 void CSlideShowWnd::OnDestroy()
@@ -131,8 +136,44 @@ void CSlideShowWnd::OnDestroy()
 void CSlideShowWnd::OnPictureReady(LPARAM lParam)
 {
     std::unique_ptr<PreparedPicture> pPicture = m_worker.Adopt(lParam);
-    if (pPicture != nullptr)
+    if (pPicture == nullptr)
+        return;
+    // Prepared for areas the window no longer has: prepared again.
+    if (m_nJobLayout != m_nLayout) {
+        PrepareMissing();
+        return;
+    }
+    if (m_bPictureStale && pPicture->m_nPicture == m_pPicture->m_nPicture) {
+        m_pPicture = std::move(pPicture);
+        m_bPictureStale = FALSE;
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    } else if (pPicture->m_nPicture == m_nNextPicture && !pPicture->IsDecoded()) {
+        SkipUndecodable(pPicture->m_nPicture);
+        return;
+    } else if (pPicture->m_nPicture == m_nNextPicture) {
+        std::fill(m_failed.begin(), m_failed.end(), false);
+        m_nFailed = 0;
         m_pNext = std::move(pPicture);
+        if (m_bAwaitingNext)
+            TakeNextPicture();
+    }
+    PrepareMissing();
+}
+
+void CSlideShowWnd::SkipUndecodable(int nPicture)
+{
+    if (!m_failed[static_cast<size_t>(nPicture)]) {
+        m_failed[static_cast<size_t>(nPicture)] = true;
+        ++m_nFailed;
+    }
+    // None decodes: once the window is black nothing is stepped again, and input still closes it.
+    if (m_nFailed >= m_program.m_nPictures) {
+        m_nNextPicture = -1;
+        if (m_bAwaitingNext)
+            KillTimer(kShowTimer);
+        return;
+    }
+    ChooseNext();
 }
 
 void CSlideShowWnd::OnDisplayChange()
@@ -173,42 +214,49 @@ void CSlideShowWnd::LayOut()
 
 void CSlideShowWnd::PrepareForAreas()
 {
-    // A relayout is rare and the current picture is on screen: it waits for its new fits. Before
-    // the first picture there is nothing to show, fitted all the same.
+    // The current picture, if there is one, is black until its new fits are back; the next one
+    // is prepared again after it.
+    ++m_nLayout;
     const int nPicture = m_pPicture != nullptr ? m_pPicture->m_nPicture : -1;
-    if (nPicture >= 0) {
-        m_worker.Start(m_hWnd, nPicture, m_areas);
-        m_pPicture = m_worker.Wait();
-    }
-    if (m_pPicture == nullptr || nPicture < 0)
-        m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
-    if (m_nNextPicture >= 0)
-        PrepareNext(m_nNextPicture);
+    m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
+    m_bPictureStale = nPicture >= 0;
+    m_pNext.reset();
+    PrepareMissing();
 }
 
-void CSlideShowWnd::PrepareNext(int nPicture)
+void CSlideShowWnd::ChooseNext()
 {
-    m_nNextPicture = nPicture;
+    m_nNextPicture = m_order.Next(std::rand);
     m_pNext.reset();
-    m_worker.Start(m_hWnd, nPicture, m_areas);
+    PrepareMissing();
+}
+
+void CSlideShowWnd::PrepareMissing()
+{
+    if (m_bDisplayOff || m_worker.IsPreparing())
+        return;
+    const int nFit = m_program.m_options.m_nFit;
+    if (m_bPictureStale)
+        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit);
+    else if (m_nNextPicture >= 0 && m_pNext == nullptr)
+        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit);
+    m_nJobLayout = m_nLayout;
 }
 
 void CSlideShowWnd::TakeNextPicture()
 {
-    const int nPicture = m_show.m_nPicture;
-    if (m_pNext != nullptr && m_pNext->m_nPicture != nPicture)
-        m_pNext.reset();
-    if (m_pNext == nullptr) {
-        // Late (a slow machine): this step waits rather than show another frame.
-        if (m_nNextPicture != nPicture || !m_worker.IsPreparing())
-            m_worker.Start(m_hWnd, nPicture, m_areas);
-        m_pNext = m_worker.Wait();
+    m_bAwaitingNext = m_pNext == nullptr;
+    // The old picture's bitmaps go at once; a late one leaves the window black meanwhile.
+    if (m_bAwaitingNext) {
+        m_pPicture = std::make_unique<PreparedPicture>(BlackPicture(-1, m_areas));
+        m_bPictureStale = FALSE;
+        if (m_nNextPicture < 0)
+            KillTimer(kShowTimer);
+        return;
     }
-    // No thread to prepare it: the picture keeps its turn black.
-    if (m_pNext == nullptr)
-        m_pNext = std::make_unique<PreparedPicture>(BlackPicture(nPicture, m_areas));
-    // The old picture's bitmaps go before anything else is prepared.
     m_pPicture = std::move(m_pNext);
+    m_bPictureStale = FALSE;
+    m_show.m_nPicture = m_pPicture->m_nPicture;
     m_nNextPicture = -1;
 }
 

@@ -5,22 +5,28 @@
 #include "PictureWorker.h"
 #include "SaverWnd.h"
 #include "ShowLayout.h"
+#include "ShowOrder.h"
 #include "ShowPainter.h"
+#include "ShowProgram.h"
 #include "ShowStep.h"
 
 #include <memory>
 #include <vector>
 
 // The show: each picture slides in from the right, stands, and dissolves to black through a
-// random 8 x 8 pattern; then the next one comes. Full screen, every monitor is an area of its
-// own showing the same frame; a preview or the test window is one area. Pictures are prepared
-// on a worker thread while the one before is shown, so a step only copies bitmaps. Full
-// screen, it rests while the display is off. Input and closing are the base class's.
+// random 8 x 8 pattern; then the next one comes, in the program's order. Full screen, every
+// monitor is an area of its own showing the same frame; a preview or the test window is one
+// area. Pictures are prepared on a worker thread while the one before is shown, so a step only
+// copies bitmaps and never waits: a picture that is late keeps the window black until it is
+// there, one that does not decode gives its turn to the next at once, and when none decodes
+// the window stays black. Full screen, it rests while the display is off. Input and closing
+// are the base class's.
 class CSlideShowWnd : public CSaverWnd
 {
 public:
     explicit CSlideShowWnd(CSaverPlatform& platform = CSaverPlatform::System(),
-                           PictureDecoder pfnDecode = LoadJpegResource);
+                           PictureDecoder pfnDecode = LoadJpegResource,
+                           const ShowProgram& program = LoadShowProgram(nullptr));
 
 private:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
@@ -42,15 +48,30 @@ private:
     // are prepared again.
     void LayOut();
     void PrepareForAreas();
-    void PrepareNext(int nPicture);
-    // Puts picture m_show.m_nPicture in place, waiting for its preparation if it is late.
+    // Picks the picture after the current one and has it prepared.
+    void ChooseNext();
+    // Starts the one preparation the show lacks most, if none is under way: the current
+    // picture for new areas, else the next.
+    void PrepareMissing();
+    // The next picture, prepared, takes the current one's place, whose bitmaps go.
     void TakeNextPicture();
+    // A picture that did not decode: the next in the order takes its turn, until every picture
+    // has failed in a row.
+    void SkipUndecodable(int nPicture);
 
+    ShowProgram m_program;
+    CShowOrder m_order;
     ShowState m_show;
     std::vector<ShowArea> m_areas;
+    unsigned m_nLayout = 0;                       // counts the layouts, so that a late job can tell
     std::unique_ptr<PreparedPicture> m_pPicture;  // the current picture; a black one before the first
+    BOOL m_bPictureStale = FALSE;                 // the current one waits for its fits to new areas
     std::unique_ptr<PreparedPicture> m_pNext;     // the next one, once its preparation is back
     int m_nNextPicture = -1;                      // the picture being prepared or prepared next
+    BOOL m_bAwaitingNext = FALSE;                 // a dissolve ended before the next was ready
+    std::vector<bool> m_failed;                   // the pictures that did not decode since one did
+    int m_nFailed = 0;
+    unsigned m_nJobLayout = 0;  // the layout the job under way prepares for
     CPictureWorker m_worker;
     CShowPainter m_painter;
     // Full screen: the display's power report, and what waits for the display to come back.

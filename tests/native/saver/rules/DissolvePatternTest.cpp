@@ -115,15 +115,24 @@ TEST(DissolvePattern, BlackenPatternCellsFollowsTheWindowsGrid)
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.m_nWidth << "x" << row.m_nHeight << " at " << row.m_nLeft << ","
                                         << row.m_nTop);
-        const uint32_t nColour = 0xA1B2C3D4u;
-        std::vector<uint32_t> pixels(static_cast<size_t>(row.m_nWidth) * row.m_nHeight, nColour);
-        BlackenPatternCells(pixels.data(), row.m_nWidth, row.m_nHeight, row.m_nLeft, row.m_nTop, row.m_wCells);
         int nWrong = 0;
-        for (int y = 0; y < row.m_nHeight; ++y)
-            for (int x = 0; x < row.m_nWidth; ++x) {
-                const bool bSet = IsPatternCellSet(row.m_wCells, row.m_nLeft + x, row.m_nTop + y);
-                nWrong += pixels[static_cast<size_t>(y) * row.m_nWidth + x] != (bSet ? 0xA1000000u : nColour);
-            }
+        // Four bytes a pixel keep the top one; three bytes a pixel, rows padded to 4 bytes.
+        for (const int nBytes : {4, 3}) {
+            const ptrdiff_t nStride = (row.m_nWidth * nBytes + 3) / 4 * 4;
+            const unsigned char colour[4] = {0xD4, 0xC3, 0xB2, 0xA1};
+            std::vector<unsigned char> bits(static_cast<size_t>(nStride) * row.m_nHeight, 0x77);
+            for (int y = 0; y < row.m_nHeight; ++y)
+                for (int x = 0; x < row.m_nWidth; ++x)
+                    std::copy(colour, colour + nBytes, &bits[y * nStride + x * nBytes]);
+            std::vector<unsigned char> expected = bits;
+            BlackenPatternCells(bits.data(), nStride, nBytes, row.m_nWidth, row.m_nHeight, row.m_nLeft, row.m_nTop,
+                                row.m_wCells);
+            for (int y = 0; y < row.m_nHeight; ++y)
+                for (int x = 0; x < row.m_nWidth; ++x)
+                    if (IsPatternCellSet(row.m_wCells, row.m_nLeft + x, row.m_nTop + y))
+                        std::fill_n(&expected[y * nStride + x * nBytes], 3, 0);
+            nWrong += bits != expected;
+        }
         EXPECT_EQ(nWrong, 0);
     }
 }

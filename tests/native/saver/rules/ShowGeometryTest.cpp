@@ -67,3 +67,43 @@ TEST(ShowGeometry, ExtremeSizesStayDefined)
     EXPECT_EQ(empty.m_nHeight, 0);
     EXPECT_EQ(ComputeSlideLeft(huge, 2000000000, 0), 2000000000);
 }
+
+// Filled: the whole area, from the centred part of the picture in the area's shape.
+TEST(ShowGeometry, FillTableOfShapePairs)
+{
+    struct Row
+    {
+        int m_nClientWidth, m_nClientHeight, m_nPictureWidth, m_nPictureHeight;
+        int m_nCropLeft, m_nCropTop, m_nCropWidth, m_nCropHeight;
+    };
+    const Row rows[] = {
+        {1920, 1080, 1024, 768, 0, 96, 1024, 576},      // landscape on a wider landscape
+        {1024, 768, 1024, 768, 0, 0, 1024, 768},        // the same shape
+        {1280, 1024, 1024, 768, 32, 0, 960, 768},       // landscape on a narrower one
+        {1920, 1080, 3024, 4032, 0, 1165, 3024, 1701},  // portrait on landscape
+        {1080, 1920, 4032, 3024, 1165, 0, 1701, 3024},  // landscape on portrait
+        {1080, 1920, 600, 800, 75, 0, 450, 800},        // portrait on a taller portrait
+        {1920, 1080, 1, 1, 0, 0, 1, 1},                 // one pixel
+        {1920, 1080, 8192, 1, 4095, 0, 1, 1},           // a line: at least one pixel of it
+        {1920, 1080, 1, 8192, 0, 4095, 1, 1},
+        {152, 112, 1024, 768, 0, 7, 1024, 754},  // a preview
+        {0, 0, 1024, 768, 0, 0, 1024, 768},      // no area
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.m_nPictureWidth << "x" << row.m_nPictureHeight << " on "
+                                        << row.m_nClientWidth << "x" << row.m_nClientHeight);
+        const ShowGeometry g =
+            ComputeFill(row.m_nClientWidth, row.m_nClientHeight, row.m_nPictureWidth, row.m_nPictureHeight);
+        EXPECT_EQ(g.m_nWidth, row.m_nClientWidth);
+        EXPECT_EQ(g.m_nHeight, row.m_nClientHeight);
+        EXPECT_EQ(g.m_nLeft, 0);
+        EXPECT_EQ(g.m_nTop, 0);
+        EXPECT_EQ(g.m_nCropLeft, row.m_nCropLeft);
+        EXPECT_EQ(g.m_nCropTop, row.m_nCropTop);
+        EXPECT_EQ(g.m_nCropWidth, row.m_nCropWidth);
+        EXPECT_EQ(g.m_nCropHeight, row.m_nCropHeight);
+    }
+    // The slide crosses the whole area.
+    EXPECT_EQ(ComputeSlideLeft(ComputeFill(1920, 1080, 1024, 768), 1920, 0), 1920);
+    EXPECT_EQ(ComputeSlideLeft(ComputeFill(1920, 1080, 1024, 768), 1920, 10), 0);
+}

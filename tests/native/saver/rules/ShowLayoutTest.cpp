@@ -1,6 +1,7 @@
 // Owning tier: native. The show's areas over the monitors, and each area's fit of a picture.
 #include "ShowGeometry.h"
 #include "ShowLayout.h"
+#include "ShowOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ namespace {
 
 Sizes SizesOf1024x768(const Areas& areas)
 {
-    return ScaledPictureSizes(FitPicture(areas, 1024, 768));
+    return ScaledPictureSizes(FitPicture(areas, 1024, 768, FIT_FIT));
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ TEST(ShowLayout, PortraitAndDifferentHeightsEachGetTheirOwnFit)
         LayOutShowAreas({0, 0, 4280, 1920}, {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}, {3200, 0, 1080, 1920}});
     ASSERT_EQ(areas.size(), 3u);
     EXPECT_EQ(SizesOf1024x768(areas), (Sizes{{1280, 960}, {1440, 1080}, {1080, 810}}));
-    const ShowGeometry portrait = FitPicture(areas, 1024, 768)[2];
+    const ShowGeometry portrait = FitPicture(areas, 1024, 768, FIT_FIT)[2];
     EXPECT_EQ(portrait.m_nLeft, 0);
     EXPECT_EQ(portrait.m_nTop, 555);
     // The slide starts at the portrait monitor's own right edge.

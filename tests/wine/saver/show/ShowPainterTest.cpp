@@ -2,6 +2,8 @@
 // one area and on several, drawn by the painter over a prepared picture (the geometry itself is
 // the native tier's; the window's layout, cycle and destruction are SlideShowWndTest's).
 #include "PatternCells.h"
+#include "ScopedSelect.h"
+#include "ShowOptions.h"
 #include "ShowPainter.h"
 #include "TestSlideShow.h"
 
@@ -18,7 +20,7 @@ struct ShowFixture
 {
     ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& areas = {})
         : m_areas(areas.empty() ? std::vector<ShowArea>{{0, 0, nWidth, nHeight}} : areas)
-        , m_picture(PreparePicture(0, m_areas, bMissing ? NoPicture : LoadJpegResource))
+        , m_picture(PreparePicture(0, m_areas, FIT_FIT, bMissing ? NoPicture : LoadJpegResource))
         , m_target(nWidth, nHeight)
         , m_geometry(ComputeGeometry(nWidth, nHeight, bMissing ? 1 : 1024, bMissing ? 1 : 768))
     {
@@ -86,7 +88,7 @@ TEST(ShowPainter, HoldPlacesThePictureBetweenBlackBands)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            const std::vector<uint32_t> before = show.m_target.Pixels();
+        const std::vector<uint32_t> before = show.m_target.Pixels();
         const std::vector<uint32_t> picture = ScaledOnce(show.m_geometry.m_nWidth, show.m_geometry.m_nHeight);
         show.Set(PHASE_HOLD, 0);
         show.Repaint();
@@ -102,7 +104,7 @@ TEST(ShowPainter, EachSlideStepIsThePictureScaledOnceAndMoved)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            const ShowGeometry& g = show.m_geometry;
+        const ShowGeometry& g = show.m_geometry;
         const std::vector<uint32_t> picture = ScaledOnce(g.m_nWidth, g.m_nHeight);
         for (int nStep = 0; nStep <= 10; ++nStep) {
             const int x = ComputeSlideLeft(g, size.cx, nStep);
@@ -125,7 +127,7 @@ TEST(ShowPainter, DissolveTurnsExactlyTheSetCellsBlack)
     for (const SIZE& size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         ShowFixture show(size.cx, size.cy);
-            show.Set(PHASE_HOLD, 0);
+        show.Set(PHASE_HOLD, 0);
         show.Repaint();
         const std::vector<uint32_t> hold = show.m_target.Pixels();
 
@@ -223,4 +225,47 @@ TEST(ShowPainter, EachAreaShowsTheSameFrameFittedToIt)
     show.Set(PHASE_HOLD, 0);
     show.Repaint();
     EXPECT_EQ(CountWrongInArea(show.m_target.Pixels(), 1600, areas[1], 0, 0, 576, before, pictures[1]), 0);
+}
+
+// Filled, the picture covers the whole area, its centre part scaled once: no band at any step
+// of the slide's end or the hold, on a wider and on a taller area.
+TEST(ShowPainter, AFilledPictureCoversTheAreaCroppedAboutItsCentre)
+{
+    for (const SIZE& size : {SIZE{800, 450}, SIZE{300, 600}}) {
+        SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
+        const std::vector<ShowArea> areas{{0, 0, size.cx, size.cy}};
+        PreparedPicture picture = PreparePicture(0, areas, FIT_FILL, LoadJpegResource);
+        const ShowGeometry g = ComputeFill(size.cx, size.cy, 1024, 768);
+        // The centre part cut out of the decoded picture, then scaled whole by the show's scaler.
+        CBitmap bmpPicture, bmpPart, bmpScaled;
+        bmpPicture.Attach(LoadJpegResource(nullptr, IDR_PICTURE1));
+        CDibTarget part(g.m_nCropWidth, g.m_nCropHeight);
+        {
+            CMemoryDC dcSource(nullptr);
+            const CScopedSelect select(dcSource, bmpPicture);
+            BitBlt(part.m_dc, 0, 0, g.m_nCropWidth, g.m_nCropHeight, dcSource, g.m_nCropLeft, g.m_nCropTop, SRCCOPY);
+        }
+        CDibTarget expected(size.cx, size.cy);
+        {
+            bmpPart.Attach(CopyImage(GetCurrentObject(part.m_dc, OBJ_BITMAP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+            bmpScaled.CreateScaledCopy(bmpPart, size.cx, size.cy);
+            CMemoryDC dcScaled(nullptr);
+            const CScopedSelect select(dcScaled, bmpScaled);
+            BitBlt(expected.m_dc, 0, 0, size.cx, size.cy, dcScaled, 0, 0, SRCCOPY);
+        }
+        CShowPainter painter;
+        CDibTarget target(size.cx, size.cy);
+        ShowState show;
+        show.m_nPhase = PHASE_HOLD;
+        painter.Draw(*target.Dc(), show, TRUE, ShowScene{areas, &picture, size});
+        EXPECT_EQ(target.Pixels(), expected.Pixels());
+        // Half way in, the slide shows the left of the same copy from the area's middle on.
+        show.m_nPhase = PHASE_SLIDE_IN;
+        show.m_nStep = 5;
+        painter.Draw(*target.Dc(), show, TRUE, ShowScene{areas, &picture, size});
+        const int x = ComputeSlideLeft(g, size.cx, 5);
+        EXPECT_EQ(x, size.cx / 2);
+        EXPECT_EQ(target.At(x - 1, size.cy / 2), 0u);
+        EXPECT_EQ(target.At(x + 3, size.cy / 2), expected.At(3, size.cy / 2));
+    }
 }

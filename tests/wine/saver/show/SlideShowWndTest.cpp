@@ -1,18 +1,24 @@
 // Owning tier: in-process under Wine. What needs the show's window, driven through its
 // messages: the relayout on a new size or new monitors, the cycle of pictures its timer steps
-// run, and its destruction (the pixels of each frame are ShowPainterTest's).
+// run with a picture that does not decode or comes late, and its destruction (the pixels of
+// each frame are ShowPainterTest's).
 #include "TestSlideShow.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 TEST(SlideShowWnd, NextDrawFollowsANewClientSize)
 {
     CSlideShowWnd* pShow = CreateHiddenShow(800, 600);
     ASSERT_NE(pShow, nullptr);
+    int nSeen = 0;
+    ASSERT_TRUE(AwaitPreparations(pShow->m_hWnd, nSeen, 1));
     SendTimerSteps(pShow->m_hWnd, kStepsToFirstHold);
     SetWindowPos(pShow->m_hWnd, nullptr, 0, 0, 1366, 768, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The next picture, prepared for the old size and dropped; then the current one anew.
+    ASSERT_TRUE(AwaitPreparations(pShow->m_hWnd, nSeen, 3));
     CDibTarget wide(1366, 768);
     PrintClient(pShow->m_hWnd, wide.m_dc);
     const std::vector<uint32_t> picture = ScaledOnce(1024, 768);
@@ -30,10 +36,13 @@ TEST(SlideShowWnd, ADisplayChangeFitsTheCurrentPictureToTheNewMonitors)
     platform.m_monitors = {{0, 0, 1024, 700}, {1024, 50, 576, 432}};
     CSlideShowWnd* pShow = CreateHiddenShow(1600, 700, LoadJpegResource, &platform);
     ASSERT_NE(pShow, nullptr);
+    int nSeen = 0;
+    ASSERT_TRUE(AwaitPreparations(pShow->m_hWnd, nSeen, 1));
     SendTimerSteps(pShow->m_hWnd, kStepsToFirstHold);
     const std::vector<ShowArea> moved{{0, 0, 800, 600}, {800, 0, 800, 700}};
     platform.m_monitors = moved;
     SendMessageW(pShow->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 700));
+    ASSERT_TRUE(AwaitPreparations(pShow->m_hWnd, nSeen, 3));
     CDibTarget target(1600, 700);
     const std::vector<uint32_t> before = target.Pixels();
     PrintClient(pShow->m_hWnd, target.m_dc);
@@ -43,48 +52,78 @@ TEST(SlideShowWnd, ADisplayChangeFitsTheCurrentPictureToTheNewMonitors)
     DestroyWindow(pShow->m_hWnd);
 }
 
-// Back to back, each change of picture waits for a late preparation rather than show another,
-// and a picture that does not decode keeps its turn black without stopping the cycle.
-TEST(SlideShowWnd, TimerStepsRunTheCycleInPictureOrder)
+// A picture that does not decode gives its turn to the next at once: the dissolve before it is
+// followed by the next one's slide, with no black turn between. A late picture is waited for
+// without a step: the window stays black and steps on from where it stood.
+TEST(SlideShowWnd, AnUndecodablePictureIsSkippedAndALateOneWaitedForWithoutAStep)
 {
-    const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
-        Sleep(150);
+    const PictureDecoder decoder = [](HMODULE hModule, UINT nId) {
         return nId == IDR_PICTURE1 + 2 ? nullptr : ColourPicture(hModule, nId);
     };
-    CSlideShowWnd* pShow = CreateHiddenShow(152, 112, slowDecoder);
+    CSlideShowWnd* pShow = CreateHiddenShow(152, 112, decoder, nullptr, ShowProgram{5, {}});
     ASSERT_NE(pShow, nullptr);
+    const HWND hWnd = pShow->m_hWnd;
     CDibTarget target(152, 112);
-    std::vector<uint32_t> shown;
-    // Opening dissolve, then five pictures to their holds.
-    SendTimerSteps(pShow->m_hWnd, kStepsToFirstHold);
-    for (int i = 0; i < 5; ++i) {
-        if (i > 0)
-            SendTimerSteps(pShow->m_hWnd, kStepsPerPicture);
-        PrintClient(pShow->m_hWnd, target.m_dc);
-        shown.push_back(target.At(76, 56));
+    const auto centre = [&] {
+        PrintClient(hWnd, target.m_dc);
+        return target.At(76, 56);
+    };
+    // The opening dissolve, with the first picture still on its way: the window steps nothing
+    // and shows black until it is there.
+    SendTimerSteps(hWnd, kDissolveLastStep + 1 + 3);
+    EXPECT_EQ(centre(), 0u);
+    int nSeen = 0;
+    ASSERT_TRUE(AwaitPreparations(hWnd, nSeen, 1));
+    SendTimerSteps(hWnd, kSlideLastStep + 1);
+    std::vector<uint32_t> shown{centre()};
+    // Each hold asks for the next picture: one preparation, two where one does not decode.
+    for (int nTotal : {2, 4, 5, 6}) {
+        ASSERT_TRUE(AwaitPreparations(hWnd, nSeen, nTotal));
+        SendTimerSteps(hWnd, kStepsPerPicture);
+        shown.push_back(centre());
     }
-    EXPECT_EQ(shown, (std::vector<uint32_t>{PictureColour(0), PictureColour(1), 0, PictureColour(3), PictureColour(0)}));
-    DestroyWindow(pShow->m_hWnd);
+    EXPECT_EQ(shown, (std::vector<uint32_t>{PictureColour(0), PictureColour(1), PictureColour(3), PictureColour(4),
+                                            PictureColour(0)}));
+    DestroyWindow(hWnd);
 }
 
-// A window destroyed while a picture is being prepared leaves no thread, bitmap or job behind.
+// When no picture decodes, the window is black once the opening dissolve is over and no timer
+// is left to step it.
+TEST(SlideShowWnd, WhenNoPictureDecodesTheWindowStaysBlackAndStepsNothing)
+{
+    CSlideShowWnd* pShow = CreateHiddenShow(152, 112, NoPicture, nullptr, ShowProgram{3, {}});
+    ASSERT_NE(pShow, nullptr);
+    const HWND hWnd = pShow->m_hWnd;
+    int nSeen = 0;
+    ASSERT_TRUE(AwaitPreparations(hWnd, nSeen, 3));
+    SendTimerSteps(hWnd, kDissolveLastStep + 1);
+    CDibTarget target(152, 112);
+    PrintClient(hWnd, target.m_dc);
+    const std::vector<uint32_t> pixels = target.Pixels();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0u), static_cast<long>(pixels.size()));
+    EXPECT_FALSE(KillTimer(hWnd, 1));
+    DestroyWindow(hWnd);
+}
+
+// A window destroyed while a picture is being prepared leaves no thread, job or bitmap behind:
+// every bitmap the decoder handed out is gone once the window is.
 TEST(SlideShowWnd, DestroyWhilePreparingLeavesNothingBehind)
 {
+    static std::vector<HBITMAP> s_decoded;
     const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
         Sleep(100);
-        return LoadJpegResource(hModule, nId);
+        const HBITMAP hBitmap = LoadJpegResource(hModule, nId);
+        s_decoded.push_back(hBitmap);
+        return hBitmap;
     };
-    DWORD nObjects = 0;
     for (int i = 0; i < 4; ++i) {
         CSlideShowWnd* pShow = CreateHiddenShow(640, 480, slowDecoder);
         ASSERT_NE(pShow, nullptr);
         DestroyWindow(pShow->m_hWnd);
         MSG msg;
         EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
-        const DWORD nNow = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-        if (i > 0) {
-            EXPECT_EQ(nNow, nObjects) << i;
-        }
-        nObjects = nNow;
     }
+    EXPECT_EQ(s_decoded.size(), 4u);
+    for (HBITMAP hBitmap : s_decoded)
+        EXPECT_EQ(GetObjectType(hBitmap), 0u) << hBitmap;
 }

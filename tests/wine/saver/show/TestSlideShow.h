@@ -26,8 +26,8 @@ inline HBITMAP NoPicture(HMODULE, UINT)
 // Picture n of the show as one colour of its own, so that a pixel tells which one is shown.
 inline uint32_t PictureColour(int nPicture)
 {
-    const uint32_t colours[kShowPictures] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
-    return colours[nPicture];
+    const uint32_t colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF};
+    return colours[nPicture % 6];
 }
 
 inline HBITMAP ColourPicture(HMODULE, UINT nId)
@@ -44,10 +44,12 @@ inline HBITMAP ColourPicture(HMODULE, UINT nId)
 // Creates a hidden show window at the screen's origin with a client area of the given size: a
 // preview-mode one, or full screen over the given platform, whose virtual screen it then is.
 // The window object deletes itself when the window is destroyed.
+// Unless told otherwise it shows the four pictures of the shipped saver with its defaults.
 inline CSlideShowWnd* CreateHiddenShow(int nWidth, int nHeight, PictureDecoder pfnDecode = LoadJpegResource,
-                                       CSaverPlatformFake* pFullScreen = nullptr)
+                                       CSaverPlatformFake* pFullScreen = nullptr,
+                                       const ShowProgram& program = ShowProgram{4, {}})
 {
-    CSlideShowWnd* pShow = new CSlideShowWnd(pFullScreen ? *pFullScreen : CSaverPlatform::System(), pfnDecode);
+    CSlideShowWnd* pShow = new CSlideShowWnd(pFullScreen ? *pFullScreen : CSaverPlatform::System(), pfnDecode, program);
     const RECT rect{0, 0, nWidth, nHeight};
     if (pFullScreen != nullptr)
         pFullScreen->m_rcVirtual = rect;
@@ -56,6 +58,24 @@ inline CSlideShowWnd* CreateHiddenShow(int nWidth, int nHeight, PictureDecoder p
     if (!pShow->CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_POPUP, rect, nullptr, 0))
         return nullptr;
     return pShow;
+}
+
+// Lets the show's preparations come back to it (its message for them is WM_APP) until nTotal
+// have come since nSeen was 0, within a deadline. Only those messages run, so that no timer
+// step of the window's own comes between the test's.
+inline bool AwaitPreparations(HWND hWnd, int& nSeen, int nTotal)
+{
+    const DWORD nStart = GetTickCount();
+    while (nSeen < nTotal && GetTickCount() - nStart < 20000) {
+        MSG msg;
+        if (PeekMessageW(&msg, hWnd, WM_APP, WM_APP, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+            ++nSeen;
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
+        }
+    }
+    return nSeen >= nTotal;
 }
 
 // Timer steps back to back, as a slow machine's queue would deliver them.

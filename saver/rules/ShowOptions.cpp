@@ -1,0 +1,77 @@
+#include "ShowOptions.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kMaxHoldSeconds = 3600;
+
+bool ParseHold(const std::string& strValue, int& nSeconds)
+{
+    if (strValue.empty() || strValue.size() > 4 || strValue.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    nSeconds = std::stoi(strValue);
+    return nSeconds >= 1 && nSeconds <= kMaxHoldSeconds;
+}
+
+bool ParseChoice(const std::string& strValue, const char* pszFirst, const char* pszSecond, int& nChoice)
+{
+    if (strValue == pszFirst)
+        nChoice = 0;
+    else if (strValue == pszSecond)
+        nChoice = 1;
+    else
+        return false;
+    return true;
+}
+
+// One line without its end; a key seen before is refused.
+bool ParseLine(const std::string& strLine, ShowOptions& options, unsigned& nSeen)
+{
+    const size_t nEquals = strLine.find('=');
+    if (nEquals == std::string::npos)
+        return false;
+    const std::string strKey = strLine.substr(0, nEquals);
+    const std::string strValue = strLine.substr(nEquals + 1);
+    const char* const keys[] = {"hold", "order", "fit"};
+    for (unsigned i = 0; i < 3; ++i) {
+        if (strKey != keys[i])
+            continue;
+        if ((nSeen & (1u << i)) != 0)
+            return false;
+        nSeen |= 1u << i;
+        switch (i) {
+        case 0:
+            return ParseHold(strValue, options.m_nHoldSeconds);
+        case 1:
+            return ParseChoice(strValue, "listed", "shuffle", options.m_nOrder);
+        default:
+            return ParseChoice(strValue, "fit", "fill", options.m_nFit);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ShowOptions ParseShowOptions(const char* pText, size_t nSize)
+{
+    ShowOptions options;
+    if (pText == nullptr)
+        return options;
+    const std::string strText(pText, nSize);
+    unsigned nSeen = 0;
+    size_t nStart = 0;
+    while (nStart < strText.size()) {
+        size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        std::string strLine = strText.substr(nStart, nEnd - nStart);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        if (!strLine.empty() && !ParseLine(strLine, options, nSeen))
+            return ShowOptions{};
+        nStart = nEnd + 1;
+    }
+    return options;
+}

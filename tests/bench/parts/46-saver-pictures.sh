@@ -1,0 +1,72 @@
+# Savers made with other pictures and options (copies of Orvanta.scr with their resources
+# replaced, a hold of 1 s): the shipped four filling the screen, and 100 pictures of 3840x2160
+# fitted and filling, /s on one 1920x1080 and one 3840x2160 screen for 14 s (four picture
+# changes), next to a trivial window program in the same run: the longest time either window
+# keeps a WM_NULL sent every 2 ms waiting, and peak private memory.
+root=${ORVANTA_ROOT:-$(cd "$(dirname "$0")/../../.." && pwd)}
+build=${ORVANTA_BENCH_BUILD:-$root/build/windows}
+export E2E_TOOLS=$build/tests/e2e-tools
+. "$root/tests/tools/e2e.sh"
+. "$root/tests/bench/bench.sh"
+probe=$build/bench/stall-probe.exe
+run_ms=14000
+work=$(mktemp -d)
+winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
+
+# The shipped photographs blown up to 3840x2160, each 25 times over.
+shipped=() uhd=()
+for n in 1 2 3 4; do
+  shipped+=("$(winpath "$root/resources/saver/pic$n.jpg")")
+  convert "$root/resources/saver/pic$n.jpg" -resize '3840x2160!' -quality 90 "$work/uhd$n.jpg"
+done
+for ((i = 0; i < 100; ++i)); do uhd+=("$(winpath "$work/uhd$((i % 4 + 1)).jpg")"); done
+
+# make_saver NAME FIT PICTURE...: a copy of the saver with these pictures, fitted or filling.
+make_saver() {
+  local name=$1 fit=$2
+  shift 2
+  printf 'hold=1\nfit=%s\n' "$fit" >"$work/$name.txt"
+  wine "$E2E_TOOLS/set-pictures.exe" "$(winpath "$build/bin/Orvanta.scr")" "$(winpath "$work/$name.scr")" \
+    "$(winpath "$work/$name.txt")" "$@" >/dev/null 2>&1
+}
+
+for layout in ${ORVANTA_BENCH_LAYOUTS:-1920x1080 3840x2160}; do
+  (
+    e2e_begin "$layout" >/dev/null
+    make_saver shipped-fill fill "${shipped[@]}"
+    make_saver uhd100-fit fit "${uhd[@]}"
+    make_saver uhd100-fill fill "${uhd[@]}"
+    for saver in shipped-fill uhd100-fit uhd100-fill; do
+      wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
+      host=$!
+      # Up before the saver: a window that came later would take the activation, which ends it.
+      wait_until 40 has_window Preview
+      wine "$work/$saver.scr" /s &
+      started=$!
+      wait_until 40 wine_pid "$saver\.scr /s" >/dev/null
+      pid=$(wine_pid "$saver\.scr /s")
+      wine "$probe" OrvWnd $((run_ms / 1000)) >"$WINE_RUN_DIR/saver.stall" &
+      saver_probe=$!
+      wine "$probe" PreviewHost $((run_ms / 1000)) >"$WINE_RUN_DIR/host.stall" &
+      host_probe=$!
+      peak_private "$(wine_pid 'preview-host\.exe')" $((run_ms + 2000)) >"$WINE_RUN_DIR/host.private" &
+      host_peak=$!
+      saver_private=$(peak_private "$pid" $((run_ms + 2000)))
+      wait $saver_probe $host_probe $host_peak
+      trivial_private=$(cat "$WINE_RUN_DIR/host.private")
+      kill "$pid" $host 2>/dev/null
+      wait $started $host 2>/dev/null
+      wait_until 10 eval "! wine_pid '$saver\.scr /s' >/dev/null"
+      read -r saver_stall _ saver_at <"$WINE_RUN_DIR/saver.stall"
+      read -r host_stall _ host_at <"$WINE_RUN_DIR/host.stall"
+      case $saver in
+      shipped-fill) what="the shipped 4 pictures, fill" ;;
+      uhd100-fit) what="100 pictures of 3840x2160, fit" ;;
+      uhd100-fill) what="100 pictures of 3840x2160, fill" ;;
+      esac
+      echo "| saver made with $what, hold 1 s, /s at $layout for $((run_ms / 1000)) s: longest wait for WM_NULL (every 2 ms) vs a trivial window program's (at s) | ${saver_stall:-?} ms (${saver_at:-?}) | ${host_stall:-?} ms (${host_at:-?}) | $(ratio "${saver_stall:-0}" "${host_stall:-1}") | |"
+      echo "| the same run: peak private memory of the saver beyond the trivial program | $(((saver_private - trivial_private) / 1024)) MB | $((trivial_private / 1024)) MB | | |"
+    done
+  )
+done
+rm -rf "$work"

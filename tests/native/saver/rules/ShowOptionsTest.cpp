@@ -1,0 +1,51 @@
+// Owning tier: native. The show options' text: each key, its bounds, and what makes it count for
+// nothing.
+#include "ShowOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(ShowOptions, TableOfTexts)
+{
+    struct Row
+    {
+        const char* m_pszText;
+        ShowOptions m_expected;
+    };
+    const ShowOptions defaults;
+    const Row rows[] = {
+        {"", defaults},
+        {"hold=1", {1, ORDER_LISTED, FIT_FIT}},
+        {"hold=3600\n", {3600, ORDER_LISTED, FIT_FIT}},
+        {"hold=0025", {25, ORDER_LISTED, FIT_FIT}},
+        {"order=shuffle", {10, ORDER_SHUFFLE, FIT_FIT}},
+        {"order=listed", defaults},
+        {"fit=fill", {10, ORDER_LISTED, FIT_FILL}},
+        {"fit=fit", defaults},
+        {"hold=30\r\n\r\norder=shuffle\n\nfit=fill\r\n", {30, ORDER_SHUFFLE, FIT_FILL}},
+        {"fit=fill\nhold=5", {5, ORDER_LISTED, FIT_FILL}},
+        // Malformed: every option at its default, whatever else the text says.
+        {"hold=0\nfit=fill", defaults},
+        {"hold=3601\nfit=fill", defaults},
+        {"hold=-5\nfit=fill", defaults},
+        {"hold=\nfit=fill", defaults},
+        {"hold=10s\nfit=fill", defaults},
+        {"hold=99999\nfit=fill", defaults},
+        {"hold = 10\nfit=fill", defaults},
+        {"fit=fill\nfit=fill", defaults},
+        {"fit=Fill", defaults},
+        {"order=random\nfit=fill", defaults},
+        {"speed=2\nfit=fill", defaults},
+        {"fit\n", defaults},
+        {"fit=fill\r\r\n", defaults},
+        {" \nfit=fill", defaults},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.m_pszText);
+        EXPECT_EQ(ParseShowOptions(row.m_pszText, std::string(row.m_pszText).size()), row.m_expected);
+    }
+    // No resource at all; a NUL inside the text.
+    EXPECT_EQ(ParseShowOptions(nullptr, 0), defaults);
+    EXPECT_EQ(ParseShowOptions("fit=fill\0", 9), defaults);
+}
