@@ -13,7 +13,8 @@ DESKTOP_KEY='HKCU\Control Panel\Desktop'
 ID=E2eMade              # 8.3: its short path is its path
 work=$(mktemp -d)
 frame=$work/frame.png
-cleanup() { rm -rf "$work"; }
+# Keeps the run's status for e2e_end.
+cleanup() { local rc=$?; rm -rf "$work"; return $rc; }
 trap 'cleanup; e2e_end' EXIT
 
 registered() { wine reg query "$DESKTOP_KEY" /v SCRNSAVE.EXE 2>/dev/null | tr -d '\r' | awk '$1 == "SCRNSAVE.EXE" { print $3 }'; }
