@@ -33,11 +33,12 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # wine_pid PATTERN: the Linux pid of this prefix's Windows process whose command line matches
 # PATTERN. `wine x.scr` runs the program as a child of start.exe, so $! is not it; a process
-# counts once Wine has given it its Windows command line (a drive path first).
+# counts once Wine has given it its Windows command line (a drive path first; through the 64-bit
+# loader alone, the program's own Unix path first, where the launcher's starts with the loader).
 wine_pid() {
   local p
   for p in $(pgrep -f "$1"); do
-    tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null | grep -qE '^[A-Za-z]:\\' || continue
+    tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null | grep -qE '^([A-Za-z]:\\|/[^ ]*\.(exe|scr) )' || continue
     tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return 0; }
   done
   return 1
