@@ -3,7 +3,7 @@
 #include "ProductIdentity.h"
 #include "SystemSide.h"
 
-std::wstring WideFromCp932(const std::string& strText)
+std::wstring WideFromProductText(const std::string& strText)
 {
     if (strText.empty())
         return std::wstring();

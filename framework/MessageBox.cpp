@@ -6,7 +6,7 @@
 
 int AfxMessageBox(const std::string& strText, UINT nType)
 {
-    return AfxMessageBox(WideFromCp932(strText), nType);
+    return AfxMessageBox(WideFromProductText(strText), nType);
 }
 
 int AfxMessageBox(const std::wstring& strText, UINT nType)

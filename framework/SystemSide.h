@@ -5,10 +5,10 @@
 #include <string>
 
 // The calls whose wide form is a failing stub on 95, 98 and Me. On that family each goes to its
-// A form, texts converted through the ANSI code page (932 on the Japanese editions, which these
-// programs' texts need); on the NT family to its W form, as before. The side is chosen once, from
-// IsWin9xFamily(). Every window class and window of ours, and every dialog, stays on that one
-// side, so nothing above the framework sees which side is in use.
+// A form, texts converted through the ANSI code page (that of the editions of the programs'
+// language: 932 for Japanese, 1252 for English); on the NT family to its W form, as before. The
+// side is chosen once, from IsWin9xFamily(). Every window class and window of ours, and every
+// dialog, stays on that one side, so nothing above the framework sees which side is in use.
 
 // True when the A forms are in use: on the 9x family, which runs no 64-bit program.
 #ifdef _WIN64

@@ -127,9 +127,9 @@ bool LaunchThroughDesktopShell(const ExecCommand& command)
     CComPtr<IShellDispatch2> shell;
     if (!FindDesktopShellDispatch(shell))
         return false;
-    const std::wstring strProgram = WideFromCp932(command.m_strProgram);
+    const std::wstring strProgram = WideFromProductText(command.m_strProgram);
     BSTR bstrProgram = SysAllocStringLen(strProgram.data(), static_cast<UINT>(strProgram.size()));
-    CVariant parameters(WideFromCp932(command.m_strParameters));
+    CVariant parameters(WideFromProductText(command.m_strParameters));
     CVariant directory;
     CVariant verb(std::wstring(L"open"));
     CVariant show(static_cast<long>(SW_SHOWNA));

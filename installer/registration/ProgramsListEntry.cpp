@@ -26,10 +26,10 @@ uint64_t FileSize(const std::string& strPath)
 
 int WriteValue(const CRegistryKey& key, const ProgramsListValue& value)
 {
-    const std::wstring strName = WideFromCp932(value.m_strName);
+    const std::wstring strName = WideFromProductText(value.m_strName);
     // Wide, so that the Japanese name reads right whatever the system's code page.
     const bool bWritten = value.m_bNumber ? WriteRegistryNumber(key, strName.c_str(), value.m_nNumber)
-                                          : WriteRegistryString(key, strName.c_str(), WideFromCp932(value.m_strText));
+                                          : WriteRegistryString(key, strName.c_str(), WideFromProductText(value.m_strText));
     return bWritten ? 0 : 1;
 }
 

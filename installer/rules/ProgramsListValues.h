@@ -9,7 +9,7 @@
 extern const char kProductKey[];
 extern const char kUninstallKeyPath[];
 
-// One value of the entry: text (Shift-JIS, written wide) or a 32-bit number.
+// One value of the entry: text (in the product's code page, written wide) or a 32-bit number.
 struct ProgramsListValue
 {
     std::string m_strName;

@@ -41,7 +41,7 @@ BOOL CInstallerDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    SetWindowText(WideFromCp932(m_strDisplayName) + LoadResourceString(IDS_TITLE_SUFFIX));
+    SetWindowText(WideFromProductText(m_strDisplayName) + LoadResourceString(IDS_TITLE_SUFFIX));
     return TRUE;
 }
 

@@ -10,7 +10,7 @@ class CInstallOperations;
 
 // The main dialog: picture, notice, install and exit buttons. The install
 // button (and Enter) runs the progress dialog on the given operations; the dialog stays open
-// afterwards. Its title is the product's display name (Shift-JIS) and a text of ours.
+// afterwards. Its title is the product's display name (in the product's code page) and a text of ours.
 class CInstallerDlg : public CDialog
 {
 public:

@@ -82,7 +82,7 @@ InstallerExitCode CUninstaller::Report(InstallerExitCode code, unsigned nIdText)
         return code;
     const bool bNamed = nIdText == IDS_NOTHING_INSTALLED;
     const std::wstring strText =
-        (bNamed ? WideFromCp932(m_plan.m_strProductName) : std::wstring()) + LoadResourceString(nIdText);
+        (bNamed ? WideFromProductText(m_plan.m_strProductName) : std::wstring()) + LoadResourceString(nIdText);
     const UINT nIcon = code == InstallerExitCode::Failed ? MB_ICONERROR : MB_ICONINFORMATION;
     AfxMessageBox(strText, MB_OK | nIcon);
     return code;
@@ -90,6 +90,6 @@ InstallerExitCode CUninstaller::Report(InstallerExitCode code, unsigned nIdText)
 
 bool CUninstaller::Confirm() const
 {
-    const std::wstring strText = WideFromCp932(m_plan.m_strProductName) + LoadResourceString(IDS_UNINSTALL_CONFIRM);
+    const std::wstring strText = WideFromProductText(m_plan.m_strProductName) + LoadResourceString(IDS_UNINSTALL_CONFIRM);
     return AfxMessageBox(strText, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

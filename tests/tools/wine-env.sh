@@ -6,7 +6,8 @@ ORVANTA_WINE_DIR=${ORVANTA_WINE_DIR:-$ORVANTA_ROOT/build/wine}
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine's ANSI code page follows it: 932 by default, 1252 with ORVANTA_LC_CTYPE=C.UTF-8.
+# Wine's ANSI code page follows it: 932 by default, 1252 with ORVANTA_LC_CTYPE=en_US.UTF-8 (or
+# C.UTF-8).
 export LC_CTYPE=${ORVANTA_LC_CTYPE:-ja_JP.UTF-8}
 unset LC_ALL
 
