@@ -1,6 +1,7 @@
 #include "SaverDescription.h"
 
 #include "CodePageText.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -222,17 +223,10 @@ bool ReadSaverDescription(const std::string& strText, SaverDescription& descript
     try {
         std::string strSection;
         Values values;
-        size_t nStart = strText.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-        for (int nLine = 1; nStart <= strText.size(); ++nLine) {
-            size_t nEnd = strText.find('\n', nStart);
-            if (nEnd == std::string::npos)
-                nEnd = strText.size();
-            std::string strLine = strText.substr(nStart, nEnd - nStart);
-            if (!strLine.empty() && strLine.back() == '\r')
-                strLine.pop_back();
-            ReadLine(strLine, nLine, strSection, values, description.m_photos);
-            nStart = nEnd + 1;
-        }
+        const bool bMarked = strText.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        const std::vector<std::string> lines = SplitLines(bMarked ? strText.substr(3) : strText);
+        for (size_t i = 0; i < lines.size(); ++i)
+            ReadLine(lines[i], static_cast<int>(i + 1), strSection, values, description.m_photos);
         TakeValues(values, description);
         if (description.m_photos.empty())
             Fail(0, "no photos: list files or folders under [photos]");

@@ -1,5 +1,7 @@
 #include "ShowOptions.h"
 
+#include "TextLines.h"
+
 #include <string>
 
 namespace {
@@ -59,19 +61,10 @@ ShowOptions ParseShowOptions(const char* pText, size_t nSize)
     ShowOptions options;
     if (pText == nullptr)
         return options;
-    const std::string strText(pText, nSize);
     unsigned nSeen = 0;
-    size_t nStart = 0;
-    while (nStart < strText.size()) {
-        size_t nEnd = strText.find('\n', nStart);
-        if (nEnd == std::string::npos)
-            nEnd = strText.size();
-        std::string strLine = strText.substr(nStart, nEnd - nStart);
-        if (!strLine.empty() && strLine.back() == '\r')
-            strLine.pop_back();
+    for (const std::string& strLine : SplitLines(std::string(pText, nSize))) {
         if (!strLine.empty() && !ParseLine(strLine, options, nSeen))
             return ShowOptions{};
-        nStart = nEnd + 1;
     }
     return options;
 }

@@ -43,3 +43,33 @@ wine_pid() {
   done
   return 1
 }
+
+# saver_beside_trivial SAVER PATTERN MS: SAVER /s on the current display for MS ms next to a trivial
+# window program (PATTERN finds the saver's process); sets saver_stall, saver_at, host_stall,
+# host_at (the longest wait for a WM_NULL sent every 2 ms, and when it began) and saver_private,
+# trivial_private (peak private memory, kB). Needs $E2E_TOOLS and $probe.
+saver_beside_trivial() {
+  local saver=$1 pattern=$2 ms=$3 host started pid saver_probe host_probe host_peak
+  wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
+  host=$!
+  # Up before the saver: a window that came later would take the activation, which ends it.
+  wait_until 40 has_window Preview
+  wine "$saver" /s &
+  started=$!
+  wait_until 40 wine_pid "$pattern" >/dev/null
+  pid=$(wine_pid "$pattern")
+  wine "$probe" OrvWnd $((ms / 1000)) >"$WINE_RUN_DIR/saver.stall" &
+  saver_probe=$!
+  wine "$probe" PreviewHost $((ms / 1000)) >"$WINE_RUN_DIR/host.stall" &
+  host_probe=$!
+  peak_private "$(wine_pid 'preview-host\.exe')" $((ms + 2000)) >"$WINE_RUN_DIR/host.private" &
+  host_peak=$!
+  saver_private=$(peak_private "$pid" $((ms + 2000)))
+  wait $saver_probe $host_probe $host_peak
+  trivial_private=$(cat "$WINE_RUN_DIR/host.private")
+  kill "$pid" $host 2>/dev/null
+  wait $started $host 2>/dev/null
+  wait_until 10 eval "! wine_pid '$pattern' >/dev/null"
+  read -r saver_stall _ saver_at <"$WINE_RUN_DIR/saver.stall"
+  read -r host_stall _ host_at <"$WINE_RUN_DIR/host.stall"
+}

@@ -12,27 +12,7 @@ cycles_ms=26000
 for layout in ${ORVANTA_BENCH_LAYOUTS:-1920x1080 3840x2160 1920x1080,1280x1024}; do
   (
     e2e_begin "$layout" >/dev/null
-    wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
-    host=$!
-    # Up before the saver: a window that came later would take the activation, which ends it.
-    wait_until 40 has_window Preview
-    wine "$build/bin/Orvanta.scr" /s &
-    started=$!
-    wait_until 40 wine_pid 'Orvanta\.scr /s' >/dev/null
-    pid=$(wine_pid 'Orvanta\.scr /s')
-    wine "$probe" OrvWnd $((cycles_ms / 1000)) >"$WINE_RUN_DIR/saver.stall" &
-    saver_probe=$!
-    wine "$probe" PreviewHost $((cycles_ms / 1000)) >"$WINE_RUN_DIR/host.stall" &
-    host_probe=$!
-    peak_private "$(wine_pid 'preview-host\.exe')" $((cycles_ms + 2000)) >"$WINE_RUN_DIR/host.private" &
-    host_peak=$!
-    saver_private=$(peak_private "$pid" $((cycles_ms + 2000)))
-    wait $saver_probe $host_probe $host_peak
-    trivial_private=$(cat "$WINE_RUN_DIR/host.private")
-    kill "$pid" $host 2>/dev/null
-    wait $started $host 2>/dev/null
-    read -r saver_stall _ saver_at <"$WINE_RUN_DIR/saver.stall"
-    read -r host_stall _ host_at <"$WINE_RUN_DIR/host.stall"
+    saver_beside_trivial "$build/bin/Orvanta.scr" 'Orvanta\.scr /s' $cycles_ms
     goal=""
     [ "$layout" = 3840x2160 ] && goal="<= 16 ms, <= 2x"
     echo "| Orvanta.scr /s at $layout, two cycles: longest wait for WM_NULL (every 2 ms) vs a trivial window program's (at s) | ${saver_stall:-?} ms (${saver_at:-?}) | ${host_stall:-?} ms (${host_at:-?}) | $(ratio "${saver_stall:-0}" "${host_stall:-1}") | $goal |"

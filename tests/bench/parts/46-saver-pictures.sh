@@ -37,28 +37,7 @@ for layout in ${ORVANTA_BENCH_LAYOUTS:-1920x1080 3840x2160}; do
     make_saver uhd100-fit fit "${uhd[@]}"
     make_saver uhd100-fill fill "${uhd[@]}"
     for saver in shipped-fill uhd100-fit uhd100-fill; do
-      wine "$E2E_TOOLS/preview-host.exe" 600 600 >/dev/null &
-      host=$!
-      # Up before the saver: a window that came later would take the activation, which ends it.
-      wait_until 40 has_window Preview
-      wine "$work/$saver.scr" /s &
-      started=$!
-      wait_until 40 wine_pid "$saver\.scr /s" >/dev/null
-      pid=$(wine_pid "$saver\.scr /s")
-      wine "$probe" OrvWnd $((run_ms / 1000)) >"$WINE_RUN_DIR/saver.stall" &
-      saver_probe=$!
-      wine "$probe" PreviewHost $((run_ms / 1000)) >"$WINE_RUN_DIR/host.stall" &
-      host_probe=$!
-      peak_private "$(wine_pid 'preview-host\.exe')" $((run_ms + 2000)) >"$WINE_RUN_DIR/host.private" &
-      host_peak=$!
-      saver_private=$(peak_private "$pid" $((run_ms + 2000)))
-      wait $saver_probe $host_probe $host_peak
-      trivial_private=$(cat "$WINE_RUN_DIR/host.private")
-      kill "$pid" $host 2>/dev/null
-      wait $started $host 2>/dev/null
-      wait_until 10 eval "! wine_pid '$saver\.scr /s' >/dev/null"
-      read -r saver_stall _ saver_at <"$WINE_RUN_DIR/saver.stall"
-      read -r host_stall _ host_at <"$WINE_RUN_DIR/host.stall"
+      saver_beside_trivial "$work/$saver.scr" "$saver\.scr /s" $run_ms
       case $saver in
       shipped-fill) what="the shipped 4 pictures, fill" ;;
       uhd100-fit) what="100 pictures of 3840x2160, fit" ;;
