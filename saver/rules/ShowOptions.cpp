@@ -12,7 +12,10 @@ bool ParseHold(const std::string& strValue, int& nSeconds)
 {
     if (strValue.empty() || strValue.size() > 4 || strValue.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    nSeconds = std::stoi(strValue);
+    // Digit by digit: the saver imports no number parser of the C library for four digits.
+    nSeconds = 0;
+    for (const char c : strValue)
+        nSeconds = nSeconds * 10 + (c - '0');
     return nSeconds >= 1 && nSeconds <= kMaxHoldSeconds;
 }
 
