@@ -23,16 +23,10 @@ std::string Field(const SaverDescription& d, const std::string& strKey)
         return d.m_strName;
     if (strKey == "credit")
         return d.m_strCredit;
-    if (strKey == "language")
-        return d.m_strLanguage;
     if (strKey == "hold")
         return std::to_string(d.m_nHold);
-    if (strKey == "order")
-        return d.m_strOrder;
     if (strKey == "fit")
         return d.m_strFit;
-    if (strKey == "maxsize")
-        return std::to_string(d.m_nMaxSize);
     if (strKey == "photos") {
         std::string str;
         for (const PhotoEntry& entry : d.m_photos)
