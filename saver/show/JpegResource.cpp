@@ -1,5 +1,6 @@
 #include "JpegResource.h"
 
+#include "ComApartment.h"
 #include "ComPtr.h"
 #include "Gdi.h"
 #include "ResourceBytes.h"
@@ -8,13 +9,45 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <initguid.h>
+#include <wincodec.h>
+
+#include <climits>
+
 namespace {
 
-BOOL CreateResourceStream(HMODULE hModule, UINT nId, CComPtr<IStream>& stream)
+// WIC decodes into a bitmap of ours and frees its own buffers when released; the picture object
+// makes a device bitmap that Wine frees into a heap it never gives back. Where the system has no
+// WIC (before XP SP3 and Vista), the picture object is the decoder.
+HBITMAP DecodeWithWic(IWICImagingFactory* pFactory, const ResourceBytes& jpeg)
 {
-    const ResourceBytes jpeg = FindResourceBytes(hModule, MAKEINTRESOURCEA(nId), "JPEG");
-    if (jpeg.m_pData == nullptr || jpeg.m_nSize == 0)
-        return FALSE;
+    CComPtr<IWICStream> stream;
+    CComPtr<IWICBitmapDecoder> decoder;
+    CComPtr<IWICBitmapFrameDecode> frame;
+    CComPtr<IWICFormatConverter> converter;
+    UINT nWidth = 0;
+    UINT nHeight = 0;
+    if (FAILED(pFactory->CreateStream(stream.Receive())) ||
+        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(jpeg.m_pData)), jpeg.m_nSize)) ||
+        FAILED(pFactory->CreateDecoder(GUID_ContainerFormatJpeg, nullptr, decoder.Receive())) ||
+        FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+        FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(pFactory->CreateFormatConverter(converter.Receive())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&nWidth, &nHeight)) || nWidth == 0 || nHeight == 0 || nWidth > INT_MAX / 3)
+        return nullptr;
+    const UINT nStride = (nWidth * 3 + 3) & ~3u;
+    CBitmap bmp;
+    void* pBits = nullptr;
+    if (nHeight > UINT_MAX / nStride ||
+        !bmp.CreateDIBSection(static_cast<int>(nWidth), static_cast<int>(nHeight), 24, &pBits) ||
+        FAILED(converter->CopyPixels(nullptr, nStride, nStride * nHeight, static_cast<BYTE*>(pBits))))
+        return nullptr;
+    return static_cast<HBITMAP>(bmp.Detach());
+}
+
+BOOL CreateResourceStream(const ResourceBytes& jpeg, CComPtr<IStream>& stream)
+{
     const LARGE_INTEGER start{};
     return SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Receive())) &&
            SUCCEEDED(stream->Write(jpeg.m_pData, jpeg.m_nSize, nullptr)) &&
@@ -50,16 +83,31 @@ HBITMAP CopyPictureBitmap(IPicture* pPicture)
     return static_cast<HBITMAP>(bmpCopy.Detach());
 }
 
-}  // namespace
-
-HBITMAP LoadJpegResource(HMODULE hModule, UINT nId)
+HBITMAP DecodeWithPicture(const ResourceBytes& jpeg)
 {
     CComPtr<IPicture> picture;
     {
         CComPtr<IStream> stream;
-        if (!CreateResourceStream(hModule, nId, stream) ||
+        if (!CreateResourceStream(jpeg, stream) ||
             FAILED(::OleLoadPicture(stream.Get(), 0, FALSE, IID_IPicture, picture.ReceiveVoid())) || !picture)
             return nullptr;
     }
     return CopyPictureBitmap(picture.Get());
+}
+
+}  // namespace
+
+HBITMAP LoadJpegResource(HMODULE hModule, UINT nId)
+{
+    const ResourceBytes jpeg = FindResourceBytes(hModule, MAKEINTRESOURCEA(nId), "JPEG");
+    // Only a JPEG: the picture object would take a bitmap, an icon or a metafile as well.
+    const auto* pBytes = static_cast<const unsigned char*>(jpeg.m_pData);
+    if (pBytes == nullptr || jpeg.m_nSize < 2 || pBytes[0] != 0xFF || pBytes[1] != 0xD8)
+        return nullptr;
+    const CComApartment apartment;
+    CComPtr<IWICImagingFactory> factory;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
+                                     __uuidof(IWICImagingFactory), factory.ReceiveVoid())))
+        return DecodeWithWic(factory.Get(), jpeg);
+    return DecodeWithPicture(jpeg);
 }

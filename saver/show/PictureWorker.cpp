@@ -1,6 +1,5 @@
 #include "PictureWorker.h"
 
-#include "ComApartment.h"
 #include "SystemSide.h"
 
 #include <atomic>
@@ -25,17 +24,13 @@ namespace {
 DWORD WINAPI RunJob(LPVOID pParam)
 {
     PictureJob* pJob = static_cast<PictureJob*>(pParam);
-    {
-        // The decoder is a COM object; this thread's apartment is its own.
-        const CComApartment apartment;
-        // No exception may leave the thread; without memory the picture is black for its turn.
-        try {
-            pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_pfnDecode);
-        } catch (...) {
-            pJob->m_result = PreparedPicture{};
-        }
-        pJob->m_result.m_nPicture = pJob->m_nPicture;
+    // No exception may leave the thread; without memory the picture is black for its turn.
+    try {
+        pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_pfnDecode);
+    } catch (...) {
+        pJob->m_result = PreparedPicture{};
     }
+    pJob->m_result.m_nPicture = pJob->m_nPicture;
     const HWND hWnd = pJob->m_hWnd;
     const UINT nMessage = pJob->m_nMessage;
     const LPARAM nId = pJob->m_nGeneration;
