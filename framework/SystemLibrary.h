@@ -8,6 +8,10 @@
 // program or on the search path. Null when it is not there.
 CLibrary LoadSystemLibrary(const char* pszName);
 
+// comctl32 as an import would load it: the version the program's manifest names where the
+// system redirects it (XP on), else the system directory's. Null when it is not there.
+CLibrary LoadCommonControls();
+
 // Every run-time lookup of an entry point, by name or by ordinal (MAKEINTRESOURCEA), passes
 // here; null where the module lacks it. Defined alone in SystemProc.cpp: the in-process tests
 // link their own, which makes chosen exports look missing as on an older Windows.

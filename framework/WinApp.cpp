@@ -75,13 +75,19 @@ void CWinApp::OnWindowDestroyed(const CWnd* pWnd)
 
 BOOL CWinApp::Enable3dControls()
 {
+    if (!m_comctl32)
+        m_comctl32 = LoadCommonControls();
     // InitCommonControlsEx came with comctl32 4.70; before it every class is registered at once.
     using PFNINITCOMMONCONTROLSEX = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto pfnInitEx = GetLinkedProc<PFNINITCOMMONCONTROLSEX>("comctl32.dll", "InitCommonControlsEx");
-    if (!pfnInitEx) {
-        InitCommonControls();
-        return TRUE;
+    using PFNINITCOMMONCONTROLS = void(WINAPI*)();
+    const auto pfnInitEx = GetLibraryProc<PFNINITCOMMONCONTROLSEX>(m_comctl32, "InitCommonControlsEx");
+    if (pfnInitEx) {
+        INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+        return pfnInitEx(&init);
     }
-    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    return pfnInitEx(&init);
+    const auto pfnInit = GetLibraryProc<PFNINITCOMMONCONTROLS>(m_comctl32, "InitCommonControls");
+    if (!pfnInit)
+        return FALSE;
+    pfnInit();
+    return TRUE;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScopedHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -24,7 +26,8 @@ public:
     // Told of every window of ours as it goes. The main window's going ends the message loop.
     void OnWindowDestroyed(const CWnd* pWnd);
 
-    // Common controls initialisation, the present-day form of 3-D dialog controls.
+    // Common controls initialisation, the present-day form of 3-D dialog controls. comctl32 is
+    // loaded here, not imported, so that a program that shows none (the show) never loads it.
     BOOL Enable3dControls();
 
     HINSTANCE m_hInstance = nullptr;
@@ -32,6 +35,9 @@ public:
     // String IDS_APP_TITLE if the program has one, else its file name without extension: the
     // caption of message boxes.
     std::wstring m_strAppName;
+
+private:
+    CLibrary m_comctl32;
 };
 
 CWinApp* AfxGetApp();

@@ -35,13 +35,15 @@ CSaverApp theApp;
 
 BOOL CSaverApp::InitInstance()
 {
-    Enable3dControls();
+    // Only the dialogs have common controls: the show and its preview do without comctl32.
     const SaverCommand command = ParseCommandLine(GetCommandLineA());
     switch (command.m_nMode) {
     case MODE_CONFIG_UNOWNED:
+        Enable3dControls();
         DoConfig(nullptr);
         return FALSE;
     case MODE_CONFIG:
+        Enable3dControls();
         DoConfig(GetForegroundWindow());
         return FALSE;
     case MODE_SAVER:
@@ -51,6 +53,7 @@ BOOL CSaverApp::InitInstance()
         DoWindowed();
         return TRUE;
     case MODE_CHANGE_PASSWORD:
+        Enable3dControls();
         DoChangePassword(WindowFromNumber(command.m_nWindow));
         return FALSE;
     case MODE_NONE:

@@ -5,6 +5,7 @@
 #include "Dialog.h"
 #include "Monitors.h"
 #include "PathQuery.h"
+#include "SystemLibrary.h"
 #include "SystemProcFake.h"
 #include "registration/DesktopUser.h"
 #include "registration/ProgramsListEntry.h"
@@ -66,6 +67,9 @@ TEST(Fallbacks, ADialogIsBoundWithEveryFormOfSubclassing)
         {"by ordinal (comctl32 4.72)", kSubclassNames},
         {"window procedure replaced", noneAtAll},
     };
+    // As the programs do before their first dialog.
+    const CLibrary comctl32 = LoadCommonControls();
+    ASSERT_TRUE(comctl32);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.m_pszName);
         const CMissingExportsFake missing(row.m_missing);
@@ -81,8 +85,8 @@ TEST(Fallbacks, WithoutTheMonitorCallsThePrimaryScreenIsTheOneMonitor)
     RECT rcWork{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
     // The test display has one monitor, so both answers agree.
-    for (const auto& missing : {kNone, std::set<std::string>{"EnumDisplayMonitors", "MonitorFromWindow",
-                                                             "GetMonitorInfoW"}}) {
+    for (const auto& missing :
+         {kNone, std::set<std::string>{"EnumDisplayMonitors", "MonitorFromWindow", "GetMonitorInfoW"}}) {
         const CMissingExportsFake fake(missing);
         const std::vector<RECT> monitors = EnumMonitorRects();
         ASSERT_EQ(monitors.size(), 1u);
