@@ -21,6 +21,8 @@ public:
         return m_hThread ? TRUE : FALSE;
     }
 
+    BOOL IsStarted() const { return m_hThread ? TRUE : FALSE; }
+
     // Returns once the thread has ended; at once when there is none.
     void Join()
     {

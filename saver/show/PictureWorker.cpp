@@ -21,9 +21,8 @@ struct PictureJob
 
 namespace {
 
-DWORD WINAPI RunJob(LPVOID pParam)
+void RunJob(PictureJob* pJob)
 {
-    PictureJob* pJob = static_cast<PictureJob*>(pParam);
     // No exception may leave the thread; without memory the picture is black for its turn.
     try {
         pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_pfnDecode);
@@ -37,7 +36,6 @@ DWORD WINAPI RunJob(LPVOID pParam)
     pJob->m_bDone.store(true, std::memory_order_release);
     // A message that cannot be posted leaves the job to Drain.
     SidePostMessage(hWnd, nMessage, 0, nId);
-    return 0;
 }
 
 }  // namespace
@@ -46,23 +44,53 @@ CPictureWorker::CPictureWorker(UINT nMessage, PictureDecoder pfnDecode) : m_nMes
 {
 }
 
-CPictureWorker::~CPictureWorker() = default;
+CPictureWorker::~CPictureWorker()
+{
+    Stop();
+}
 
 BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit)
 {
-    if (m_pJob)
+    if (m_pJob || (!m_thread.IsStarted() && !StartThread()))
         return FALSE;
-    // The last job's thread has posted its message as its last act: its end is at hand.
-    m_thread.Join();
     // Ids never repeat within a show, and 0 is none.
     if (++m_nGeneration == 0)
         ++m_nGeneration;
-    auto pJob = std::unique_ptr<PictureJob>(
+    m_pJob = std::unique_ptr<PictureJob>(
         new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, nFit, m_pfnDecode, {}});
-    if (!m_thread.Start(RunJob, pJob.get()))
-        return FALSE;
-    m_pJob = std::move(pJob);
+    m_pHanded.store(m_pJob.get(), std::memory_order_release);
+    ::SetEvent(m_hWake.Get());
     return TRUE;
+}
+
+BOOL CPictureWorker::StartThread()
+{
+    if (!m_hWake)
+        m_hWake.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    m_bStopping.store(false, std::memory_order_relaxed);
+    return m_hWake && m_thread.Start(ServeJobs, this);
+}
+
+DWORD WINAPI CPictureWorker::ServeJobs(LPVOID pParam)
+{
+    CPictureWorker* pWorker = static_cast<CPictureWorker*>(pParam);
+    for (;;) {
+        ::WaitForSingleObject(pWorker->m_hWake.Get(), INFINITE);
+        if (pWorker->m_bStopping.load(std::memory_order_acquire))
+            return 0;
+        if (PictureJob* pJob = pWorker->m_pHanded.exchange(nullptr, std::memory_order_acquire))
+            RunJob(pJob);
+    }
+}
+
+void CPictureWorker::Stop()
+{
+    m_bStopping.store(true, std::memory_order_release);
+    if (m_hWake)
+        ::SetEvent(m_hWake.Get());
+    // A job under way is finished first; one not yet taken is never run.
+    m_thread.Join();
+    m_pHanded.store(nullptr, std::memory_order_relaxed);
 }
 
 std::unique_ptr<PreparedPicture> CPictureWorker::Adopt(LPARAM lParam)
@@ -75,7 +103,7 @@ std::unique_ptr<PreparedPicture> CPictureWorker::Adopt(LPARAM lParam)
 
 void CPictureWorker::Drain(HWND hWnd)
 {
-    m_thread.Join();
+    Stop();
     m_pJob.reset();
     MSG msg;
     while (SidePeekMessage(&msg, hWnd, m_nMessage, m_nMessage, PM_REMOVE)) {

@@ -110,7 +110,9 @@ TEST(SlideShowWnd, WhenNoPictureDecodesTheWindowStaysBlackAndStepsNothing)
 TEST(SlideShowWnd, DestroyWhilePreparingLeavesNothingBehind)
 {
     static std::vector<HBITMAP> s_decoded;
+    static const HANDLE s_hDecoding = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
+        SetEvent(s_hDecoding);
         Sleep(100);
         const HBITMAP hBitmap = LoadJpegResource(hModule, nId);
         s_decoded.push_back(hBitmap);
@@ -119,6 +121,7 @@ TEST(SlideShowWnd, DestroyWhilePreparingLeavesNothingBehind)
     for (int i = 0; i < 4; ++i) {
         CSlideShowWnd* pShow = CreateHiddenShow(640, 480, slowDecoder);
         ASSERT_NE(pShow, nullptr);
+        ASSERT_EQ(WaitForSingleObject(s_hDecoding, 20000), WAIT_OBJECT_0);
         DestroyWindow(pShow->m_hWnd);
         MSG msg;
         EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
