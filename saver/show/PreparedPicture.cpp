@@ -29,13 +29,13 @@ CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit)
 {
     CBitmap bmpScaled;
     void* pBits = nullptr;
-    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 32, &pBits))
+    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 24, &pBits))
         return bmpScaled;
     const PixelRows part{picture.m_pBits + picture.m_nStride * fit.m_nCropTop +
                              static_cast<ptrdiff_t>(fit.m_nCropLeft) * picture.m_nBytesPerPixel,
                          fit.m_nCropWidth, fit.m_nCropHeight, picture.m_nStride, picture.m_nBytesPerPixel};
     const PixelRows to{static_cast<unsigned char*>(pBits), fit.m_nWidth, fit.m_nHeight,
-                       static_cast<ptrdiff_t>(fit.m_nWidth) * 4, 4};
+                       (static_cast<ptrdiff_t>(fit.m_nWidth) * 3 + 3) / 4 * 4, 3};
     if (!ScalePixels(part, to))
         bmpScaled.DeleteObject();
     return bmpScaled;

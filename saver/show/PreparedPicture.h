@@ -22,9 +22,10 @@ struct ScaledPicture
 };
 
 // One picture made ready for the screen: decoded, fitted to (or filling) each area of a layout,
-// then the part a fit shows scaled once, unclipped, to every size a fit draws it at, 32 bits a
-// pixel as the screen has them, so that drawing it is a 1:1 copy that shows the same pixels at
-// every step. The decoded picture, at its full size, goes as soon as its copies are made. A picture that does not
+// then the part a fit shows scaled once, unclipped, to every size a fit draws it at, so that
+// drawing it is a 1:1 copy that shows the same pixels at every step. The copies take 24 bits a
+// pixel, a quarter less than the screen's 32, since the show holds two of them. The decoded
+// picture, at its full size, goes as soon as its copies are made. A picture that does not
 // decode has no size and no bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {

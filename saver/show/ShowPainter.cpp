@@ -31,11 +31,16 @@ const CBitmap* DissolvedPicture(PreparedPicture* pPicture, const ShowGeometry& g
     return pPicture->Dissolve(ShowSize{geometry.m_nWidth, geometry.m_nHeight}, x, y, wPattern);
 }
 
+// The platform converts the copy's 24 bits to the screen's form through a buffer as large as
+// what one call copies, and Wine keeps the largest such buffer for good: so a band at a time.
 void CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry)
 {
+    constexpr int kBandRows = 64;
     CMemoryDC dcSource(dc);
     const CScopedSelect select(dcSource, bitmap);
-    dc.BitBlt(x, y, geometry.m_nWidth, geometry.m_nHeight, dcSource, 0, 0, SRCCOPY);
+    for (int nTop = 0; nTop < geometry.m_nHeight; nTop += kBandRows)
+        dc.BitBlt(x, y + nTop, geometry.m_nWidth, std::min(kBandRows, geometry.m_nHeight - nTop), dcSource, 0, nTop,
+                  SRCCOPY);
 }
 
 // Copies only the rows of the picture that hold a cell of wCells.
