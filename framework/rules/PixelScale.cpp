@@ -109,6 +109,31 @@ void ScaleRowAcross(const unsigned char* pSource, int nBytesPerPixel, const Axis
     }
 }
 
+// At the same size each pixel is only copied, between 3 and 4 bytes as the sides have them.
+template <int nFrom, int nTo>
+void CopyRows(const PixelRows& source, const PixelRows& target)
+{
+    for (int y = 0; y < target.m_nHeight; ++y) {
+        const unsigned char* pFrom = source.m_pBits + y * source.m_nStride;
+        unsigned char* pTo = target.m_pBits + y * target.m_nStride;
+        for (int x = 0; x < target.m_nWidth; ++x, pFrom += nFrom, pTo += nTo) {
+            pTo[0] = pFrom[0];
+            pTo[1] = pFrom[1];
+            pTo[2] = pFrom[2];
+            if (nTo == 4)
+                pTo[3] = 0;
+        }
+    }
+}
+
+void CopyPixels(const PixelRows& source, const PixelRows& target)
+{
+    if (source.m_nBytesPerPixel == 3)
+        target.m_nBytesPerPixel == 3 ? CopyRows<3, 3>(source, target) : CopyRows<3, 4>(source, target);
+    else
+        target.m_nBytesPerPixel == 3 ? CopyRows<4, 3>(source, target) : CopyRows<4, 4>(source, target);
+}
+
 bool IsUsable(const PixelRows& rows)
 {
     return rows.m_pBits != nullptr && rows.m_nWidth > 0 && rows.m_nHeight > 0 &&
@@ -121,6 +146,10 @@ bool ScalePixels(const PixelRows& source, const PixelRows& target)
 {
     if (!IsUsable(source) || !IsUsable(target))
         return false;
+    if (source.m_nWidth == target.m_nWidth && source.m_nHeight == target.m_nHeight) {
+        CopyPixels(source, target);
+        return true;
+    }
     const int nWidth = target.m_nWidth;
     const size_t nRowValues = static_cast<size_t>(nWidth) * kChannels;
     AxisTaps across, down;

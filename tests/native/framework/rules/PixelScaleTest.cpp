@@ -52,6 +52,7 @@ TEST(PixelScale, ScalesByTheRulesOfEachAxis)
     } rows[] = {
         {"same size copies, unused byte 0", 3, 4, false, {0x102030, 0x405060, 0xFFFFFF}, 3, 1, 4,
          {0x102030, 0x405060, 0xFFFFFF}},
+        {"same size from 24 bits, two rows", 1, 3, true, {0x102030, 0x405060}, 1, 2, 4, {0x102030, 0x405060}},
         {"halving averages pairs", 4, 4, false, {Grey(10), Grey(20), Grey(30), Grey(40)}, 2, 1, 4,
          {Grey(15), Grey(35)}},
         {"3 to 2 weighs by coverage", 3, 3, false, {Grey(0), Grey(90), Grey(180)}, 2, 1, 4, {Grey(30), Grey(150)}},
