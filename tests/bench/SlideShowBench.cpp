@@ -68,7 +68,7 @@ CSlideShowWnd* CreateFullScreenShow(const std::vector<ShowArea>& monitors = {})
 // As the hold would: lets a picture's preparation come back to the window (the show's message
 // for it is WM_APP), within a deadline. Only those messages run, so that no timer step of the
 // window's own comes between the bench's.
-void AwaitPreparedPictures(HWND hWnd, double dSeconds = 10)
+BOOL AwaitPreparedPictures(HWND hWnd, double dSeconds = 10)
 {
     const double dDeadline = Seconds() + dSeconds;
     for (;;) {
@@ -79,7 +79,7 @@ void AwaitPreparedPictures(HWND hWnd, double dSeconds = 10)
             bAdopted = TRUE;
         }
         if (bAdopted || Seconds() >= dDeadline)
-            return;
+            return bAdopted;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
     }
 }
@@ -264,6 +264,10 @@ int BenchSteps()
     if (pShow == nullptr)
         return 1;
     const HWND hWnd = pShow->m_hWnd;
+    // Every picture prepared for the window as it was made and laid out: one late at the first
+    // swap would hold the window's steps back behind the bench's own count for good.
+    while (AwaitPreparedPictures(hWnd, 1)) {
+    }
     ShowState state;
 
     // Three whole cycles of four pictures, step by step as the timer would drive them.
@@ -271,7 +275,8 @@ int BenchSteps()
     const int nSteps = 33 + 3 * 4 * 45;
     for (int i = 0; i < nSteps; ++i) {
         const ShowState before = state;
-        if (before.m_nPhase == PHASE_DISSOLVE && before.m_nStep == kDissolveLastStep)
+        // The hold, of seconds in the show, is where the next picture gets ready.
+        if (before.m_nPhase == PHASE_HOLD)
             AwaitPreparedPictures(hWnd);
         const double t = 1000.0 * Seconds();
         StepWindow(hWnd, state);
