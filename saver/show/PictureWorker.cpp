@@ -12,6 +12,7 @@ struct PictureJob
     int m_nPicture;
     std::vector<ShowArea> m_areas;
     int m_nFit;
+    int m_nBytesPerPixel;
     PictureDecoder m_pfnDecode;
     PreparedPicture m_result;
     // Set by the thread as its last touch of the job (release); the window reads the result
@@ -25,7 +26,8 @@ void RunJob(PictureJob* pJob)
 {
     // No exception may leave the thread; without memory the picture is black for its turn.
     try {
-        pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_pfnDecode);
+        pJob->m_result =
+            PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_nBytesPerPixel, pJob->m_pfnDecode);
     } catch (...) {
         pJob->m_result = PreparedPicture{};
     }
@@ -49,7 +51,7 @@ CPictureWorker::~CPictureWorker()
     Stop();
 }
 
-BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit)
+BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel)
 {
     if (m_pJob || (!m_thread.IsStarted() && !StartThread()))
         return FALSE;
@@ -57,7 +59,7 @@ BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>&
     if (++m_nGeneration == 0)
         ++m_nGeneration;
     m_pJob = std::unique_ptr<PictureJob>(
-        new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, nFit, m_pfnDecode, {}});
+        new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, nFit, nBytesPerPixel, m_pfnDecode, {}});
     m_pHanded.store(m_pJob.get(), std::memory_order_release);
     ::SetEvent(m_hWake.Get());
     return TRUE;

@@ -21,9 +21,10 @@ public:
     CPictureWorker(UINT nMessage, PictureDecoder pfnDecode);
     ~CPictureWorker();
 
-    // Starts preparing picture nPicture for these areas, fitted or filled (ShowFit), when no job
-    // is under way. FALSE when one is, or no thread could be started.
-    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit);
+    // Starts preparing picture nPicture for these areas, fitted or filled (ShowFit), its copies
+    // at 3 or 4 bytes a pixel, when no job is under way. FALSE when one is, or no thread could be
+    // started.
+    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel);
 
     // For the window's nMessage: the job's picture if lParam names the job and it is done, else
     // null.

@@ -24,21 +24,30 @@ PixelRows DibPixels(const CBitmap& bitmap)
                      dib.dsBm.bmBitsPixel / 8};
 }
 
-// The part of the picture a fit shows, scaled to the fit's size, read in place.
-CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit)
+// The part of the picture a fit shows, scaled to the fit's size, read in place, at 24 or 32 bits.
+CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit, int nBytesPerPixel)
 {
     CBitmap bmpScaled;
     void* pBits = nullptr;
-    if (picture.m_pBits == nullptr || !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, 24, &pBits))
+    if (picture.m_pBits == nullptr ||
+        !bmpScaled.CreateDIBSection(fit.m_nWidth, fit.m_nHeight, static_cast<WORD>(nBytesPerPixel * 8), &pBits))
         return bmpScaled;
     const PixelRows part{picture.m_pBits + picture.m_nStride * fit.m_nCropTop +
                              static_cast<ptrdiff_t>(fit.m_nCropLeft) * picture.m_nBytesPerPixel,
                          fit.m_nCropWidth, fit.m_nCropHeight, picture.m_nStride, picture.m_nBytesPerPixel};
     const PixelRows to{static_cast<unsigned char*>(pBits), fit.m_nWidth, fit.m_nHeight,
-                       (static_cast<ptrdiff_t>(fit.m_nWidth) * 3 + 3) / 4 * 4, 3};
+                       (static_cast<ptrdiff_t>(fit.m_nWidth) * nBytesPerPixel + 3) / 4 * 4, nBytesPerPixel};
     if (!ScalePixels(part, to))
         bmpScaled.DeleteObject();
     return bmpScaled;
+}
+
+// Scaled to its own size, a copy is the same pixels.
+CBitmap CopyWhole(const CBitmap& bitmap, const ShowSize& size, int nBytesPerPixel)
+{
+    return ScalePart(DibPixels(bitmap),
+                     ShowGeometry{size.m_nWidth, size.m_nHeight, 0, 0, 0, 0, size.m_nWidth, size.m_nHeight},
+                     nBytesPerPixel);
 }
 
 bool IsClean(const ScaledPicture& scaled)
@@ -64,7 +73,8 @@ PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas)
     return prepared;
 }
 
-PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, PictureDecoder pfnDecode)
+PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
+                               PictureDecoder pfnDecode)
 {
     CBitmap bmpPicture;
     bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)));
@@ -81,7 +91,7 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
             *std::find_if(prepared.m_fits.begin(), prepared.m_fits.end(), [&](const ShowGeometry& g) {
                 return ShowSize{g.m_nWidth, g.m_nHeight} == size;
             });
-        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit)});
+        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit, nBytesPerPixel)});
     }
     return prepared;
 }
@@ -107,12 +117,31 @@ void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTo
     const auto clean = find(IsClean);
     if (clean == m_scaled.end())
         return;
-    // Scaled to its own size, the copy is the same pixels.
-    const PixelRows pixels = DibPixels(clean->m_bmp);
-    CBitmap bmpCopy =
-        ScalePart(pixels, ShowGeometry{size.m_nWidth, size.m_nHeight, 0, 0, 0, 0, size.m_nWidth, size.m_nHeight});
+    CBitmap bmpCopy = CopyWhole(clean->m_bmp, size, DibPixels(clean->m_bmp).m_nBytesPerPixel);
     if (bmpCopy.GetSafeHandle() != nullptr)
         m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
+}
+
+bool PreparedPicture::HasWideCopies() const
+{
+    return std::any_of(m_scaled.begin(), m_scaled.end(),
+                       [](const ScaledPicture& scaled) { return DibPixels(scaled.m_bmp).m_nBytesPerPixel == 4; });
+}
+
+void PreparedPicture::Widen(PreparedPicture& spent)
+{
+    for (ScaledPicture& scaled : m_scaled) {
+        const PixelRows narrow = DibPixels(scaled.m_bmp);
+        if (narrow.m_pBits == nullptr || narrow.m_nBytesPerPixel != 3)
+            continue;
+        for (ScaledPicture& old : spent.m_scaled) {
+            const PixelRows wide = DibPixels(old.m_bmp);
+            if (old.m_size == scaled.m_size && wide.m_nBytesPerPixel == 4 && ScalePixels(narrow, wide)) {
+                scaled.m_bmp = std::move(old.m_bmp);
+                break;
+            }
+        }
+    }
 }
 
 const CBitmap* PreparedPicture::Dissolve(const ShowSize& size, int nLeft, int nTop, const PatternRows& wPattern)

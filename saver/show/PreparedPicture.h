@@ -23,10 +23,9 @@ struct ScaledPicture
 
 // One picture made ready for the screen: decoded, fitted to (or filling) each area of a layout,
 // then the part a fit shows scaled once, unclipped, to every size a fit draws it at, so that
-// drawing it is a 1:1 copy that shows the same pixels at every step. The copies take 24 bits a
-// pixel, a quarter less than the screen's 32, since the show holds two of them. The decoded
-// picture, at its full size, goes as soon as its copies are made. A picture that does not
-// decode has no size and no bitmaps, and is fitted as a 1 x 1 square.
+// drawing it is a 1:1 copy that shows the same pixels at every step. The decoded picture, at its
+// full size, goes as soon as its copies are made. A picture that does not decode has no size and
+// no bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {
     int m_nPicture = -1;
@@ -39,6 +38,14 @@ struct PreparedPicture
     // The copy at that size, as prepared; null when it could not be made.
     const CBitmap* Find(const ShowSize& size) const;
 
+    // Whether a copy is 32 bits a pixel, as the screen has them: one the next picture may take.
+    bool HasWideCopies() const;
+    // A picture prepared at 24 bits a pixel, to be held beside the current one (spent), takes
+    // its place: each copy of a size that spent has at 32 bits moves into spent's bitmap, which
+    // is memory already in use, so that each step copies it to the screen unconverted. A copy
+    // without one stays at 24 bits.
+    void Widen(PreparedPicture& spent);
+
     // The dissolve writes its cells into the copies, so each position of the tile needs a copy
     // of its own: claims one at that size for a picture whose top-left pixel lies at (nLeft,
     // nTop) of the window, cloning a clean one if another position holds it. Every area claims
@@ -48,8 +55,10 @@ struct PreparedPicture
     const CBitmap* Dissolve(const ShowSize& size, int nLeft, int nTop, const PatternRows& wPattern);
 };
 
-// Runs on any thread: it touches nothing but the objects it makes.
-PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, PictureDecoder pfnDecode);
+// Runs on any thread: it touches nothing but the objects it makes. The copies take 3 or 4 bytes
+// a pixel: 3, a quarter less, for one held beside the current picture.
+PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
+                               PictureDecoder pfnDecode);
 
 // A picture with nothing to show for these areas: its turn stays black.
 PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas);

@@ -31,15 +31,17 @@ const CBitmap* DissolvedPicture(PreparedPicture* pPicture, const ShowGeometry& g
     return pPicture->Dissolve(ShowSize{geometry.m_nWidth, geometry.m_nHeight}, x, y, wPattern);
 }
 
-// The platform converts the copy's 24 bits to the screen's form through a buffer as large as
-// what one call copies, and Wine keeps the largest such buffer for good: so a band at a time.
+// A 32-bit copy goes to the screen unconverted. A 24-bit one is converted through a buffer as
+// large as what one call copies, and Wine keeps the largest such buffer for good: so it goes a
+// band at a time.
 void CopyPicture(CDC& dc, const CBitmap& bitmap, int x, int y, const ShowGeometry& geometry)
 {
-    constexpr int kBandRows = 64;
+    BITMAP bm{};
+    const int nBandRows = ::GetObjectA(bitmap, sizeof bm, &bm) != 0 && bm.bmBitsPixel == 32 ? geometry.m_nHeight : 64;
     CMemoryDC dcSource(dc);
     const CScopedSelect select(dcSource, bitmap);
-    for (int nTop = 0; nTop < geometry.m_nHeight; nTop += kBandRows)
-        dc.BitBlt(x, y + nTop, geometry.m_nWidth, std::min(kBandRows, geometry.m_nHeight - nTop), dcSource, 0, nTop,
+    for (int nTop = 0; nTop < geometry.m_nHeight; nTop += nBandRows)
+        dc.BitBlt(x, y + nTop, geometry.m_nWidth, std::min(nBandRows, geometry.m_nHeight - nTop), dcSource, 0, nTop,
                   SRCCOPY);
 }
 

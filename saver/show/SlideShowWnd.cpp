@@ -237,9 +237,10 @@ void CSlideShowWnd::PrepareMissing()
         return;
     const int nFit = m_program.m_options.m_nFit;
     if (m_bPictureStale)
-        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit);
+        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit, 4);
     else if (m_nNextPicture >= 0 && m_pNext == nullptr)
-        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit);
+        // Narrow beside a current picture whose wide copies it will take over (Widen); else wide.
+        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit, m_pPicture && m_pPicture->HasWideCopies() ? 3 : 4);
     m_nJobLayout = m_nLayout;
 }
 
@@ -254,6 +255,8 @@ void CSlideShowWnd::TakeNextPicture()
             KillTimer(kShowTimer);
         return;
     }
+    if (m_pPicture != nullptr)
+        m_pNext->Widen(*m_pPicture);
     m_pPicture = std::move(m_pNext);
     m_bPictureStale = FALSE;
     m_show.m_nPicture = m_pPicture->m_nPicture;

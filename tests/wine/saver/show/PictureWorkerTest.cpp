@@ -11,7 +11,7 @@ TEST(PictureWorker, AStrayMessageIsNeverTakenForAJob)
     const HWND hWnd = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(hWnd, nullptr);
     CPictureWorker worker(WM_APP, LoadJpegResource);
-    ASSERT_TRUE(worker.Start(hWnd, 0, {{0, 0, 152, 112}}, FIT_FIT));
+    ASSERT_TRUE(worker.Start(hWnd, 0, {{0, 0, 152, 112}}, FIT_FIT, 4));
     // What the worker posts, with a would-be job of the sender's choosing: an address, and a
     // small number such as an id, ahead of the job's own message.
     for (const LPARAM nWild : {LPARAM(0x12345670), LPARAM(1), LPARAM(2)})

@@ -20,7 +20,7 @@ struct ShowFixture
 {
     ShowFixture(int nWidth, int nHeight, bool bMissing = false, const std::vector<ShowArea>& areas = {})
         : m_areas(areas.empty() ? std::vector<ShowArea>{{0, 0, nWidth, nHeight}} : areas)
-        , m_picture(PreparePicture(0, m_areas, FIT_FIT, bMissing ? NoPicture : LoadJpegResource))
+        , m_picture(PreparePicture(0, m_areas, FIT_FIT, 3, bMissing ? NoPicture : LoadJpegResource))
         , m_target(nWidth, nHeight)
         , m_geometry(ComputeGeometry(nWidth, nHeight, bMissing ? 1 : 1024, bMissing ? 1 : 768))
     {
@@ -234,7 +234,7 @@ TEST(ShowPainter, AFilledPictureCoversTheAreaCroppedAboutItsCentre)
     for (const SIZE& size : {SIZE{800, 450}, SIZE{300, 600}}) {
         SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         const std::vector<ShowArea> areas{{0, 0, size.cx, size.cy}};
-        PreparedPicture picture = PreparePicture(0, areas, FIT_FILL, LoadJpegResource);
+        PreparedPicture picture = PreparePicture(0, areas, FIT_FILL, 4, LoadJpegResource);
         const ShowGeometry g = ComputeFill(size.cx, size.cy, 1024, 768);
         // The centre part cut out of the decoded picture, then scaled whole by the show's scaler.
         CBitmap bmpPicture, bmpPart, bmpScaled;
