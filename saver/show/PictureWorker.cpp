@@ -68,7 +68,7 @@ BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>&
 BOOL CPictureWorker::StartThread()
 {
     if (!m_hWake)
-        m_hWake.Reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
+        m_hWake.Reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
     m_bStopping.store(false, std::memory_order_relaxed);
     return m_hWake && m_thread.Start(ServeJobs, this);
 }
