@@ -1,5 +1,6 @@
 #include "PictureWorker.h"
 
+#include "ComApartment.h"
 #include "SystemSide.h"
 
 #include <atomic>
@@ -76,6 +77,9 @@ BOOL CPictureWorker::StartThread()
 DWORD WINAPI CPictureWorker::ServeJobs(LPVOID pParam)
 {
     CPictureWorker* pWorker = static_cast<CPictureWorker*>(pParam);
+    // Held for the thread's life, so that the decoder's own entry into the apartment does not
+    // set COM up and tear it down again for every picture.
+    const CComApartment apartment;
     for (;;) {
         ::WaitForSingleObject(pWorker->m_hWake.Get(), INFINITE);
         if (pWorker->m_bStopping.load(std::memory_order_acquire))
