@@ -42,14 +42,6 @@ CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit, int nBytesP
     return bmpScaled;
 }
 
-// Scaled to its own size, a copy is the same pixels.
-CBitmap CopyWhole(const CBitmap& bitmap, const ShowSize& size, int nBytesPerPixel)
-{
-    return ScalePart(DibPixels(bitmap),
-                     ShowGeometry{size.m_nWidth, size.m_nHeight, 0, 0, 0, 0, size.m_nWidth, size.m_nHeight},
-                     nBytesPerPixel);
-}
-
 bool IsClean(const ScaledPicture& scaled)
 {
     return std::all_of(scaled.m_wDissolved.begin(), scaled.m_wDissolved.end(), [](uint16_t w) { return w == 0; });
@@ -117,7 +109,11 @@ void PreparedPicture::ClaimDissolveCopy(const ShowSize& size, int nLeft, int nTo
     const auto clean = find(IsClean);
     if (clean == m_scaled.end())
         return;
-    CBitmap bmpCopy = CopyWhole(clean->m_bmp, size, DibPixels(clean->m_bmp).m_nBytesPerPixel);
+    // Scaled to its own size, the copy is the same pixels.
+    const PixelRows pixels = DibPixels(clean->m_bmp);
+    CBitmap bmpCopy =
+        ScalePart(pixels, ShowGeometry{size.m_nWidth, size.m_nHeight, 0, 0, 0, 0, size.m_nWidth, size.m_nHeight},
+                  pixels.m_nBytesPerPixel);
     if (bmpCopy.GetSafeHandle() != nullptr)
         m_scaled.push_back(ScaledPicture{size, std::move(bmpCopy), nTileLeft, nTileTop, {}});
 }
