@@ -6,16 +6,24 @@
 
 namespace {
 
+using S = std::optional<std::string>;
+const S kNone;
 const char kUninstaller[] = "C:\\Program Files\\Orvanta\\uninstall.exe";
 const char kSaver[] = "C:\\WINDOWS\\system32\\Orvanta.scr";
-const char kCommand[] = "\"C:\\Program Files\\Orvanta\\uninstall.exe\" /uninstall";
+const S kCommand("\"C:\\Program Files\\Orvanta\\uninstall.exe\" /uninstall");
+const FoundSaverFile kNoFile;
+const FoundListEntry kNoEntry;
+const FoundSaverFile kOurFile{true, S("Orvanta.SCR"), S("")};
+
+FoundListEntry Entry(const S& command, const S& icon)
+{
+    return FoundListEntry{true, command, icon};
+}
 
 }  // namespace
 
 TEST(JudgeOwnership, OurVersionBlockAndOurEntryAreOursAnythingElseUnderTheNamesIsAnothers)
 {
-    using S = std::optional<std::string>;
-    const S none;
     const struct
     {
         FoundSaverFile saver;
@@ -23,54 +31,29 @@ TEST(JudgeOwnership, OurVersionBlockAndOurEntryAreOursAnythingElseUnderTheNamesI
         const char* pszSaverPath;
         Owner saverOwner;
         Owner entryOwner;
-        bool bRefused;
     } rows[] = {
-        {{false, none, none}, {false, none, none}, kSaver, Owner::Nobody, Owner::Nobody, false},
-        // Every build of ours: "<id>.SCR", an empty company, our command and icon in any case.
-        {{true, S("Orvanta.SCR"), S("")}, {true, S(kCommand), S(kSaver)}, kSaver, Owner::Us, Owner::Us, false},
-        {{true, S("Orvanta.SCR"), none},
-         {true, S("\"c:\\program files\\orvanta\\UNINSTALL.EXE\" /uninstall"), S("C:\\windows\\SYSTEM32\\orvanta.scr")},
+        {kNoFile, kNoEntry, kSaver, Owner::Nobody, Owner::Nobody},
+        // Every build of ours: "<id>.SCR", no company, our command and icon in any case.
+        {kOurFile, Entry(kCommand, S(kSaver)), kSaver, Owner::Us, Owner::Us},
+        {{true, S("Orvanta.SCR"), kNone},
+         Entry(S("\"c:\\program files\\orvanta\\UNINSTALL.EXE\" /uninstall"), S("C:\\windows\\SYSTEM32\\orvanta.scr")),
          kSaver,
          Owner::Us,
-         Owner::Us,
-         false},
+         Owner::Us},
         // A vendor's file: its company, its own spelling, no version block.
-        {{true, S("Orvanta.SCR"), S("Orvanta Inc.")}, {}, kSaver, Owner::Another, Owner::Nobody, true},
-        {{true, S("orvanta.scr"), S("")}, {}, kSaver, Owner::Another, Owner::Nobody, true},
-        {{true, S("Orvanta.SCR.MUI"), S("")}, {}, kSaver, Owner::Another, Owner::Nobody, true},
-        {{true, none, none}, {}, kSaver, Owner::Another, Owner::Nobody, true},
-        // Another program's entry: its uninstaller, our uninstaller under another switch or icon,
-        // a key without values.
-        {{},
-         {true, S("MsiExec.exe /X{12345678-1234-1234-1234-123456789012}"), none},
-         kSaver,
-         Owner::Nobody,
-         Owner::Another,
-         true},
-        {{},
-         {true, S("\"C:\\Program Files\\Orvanta\\uninstall.exe\""), S(kSaver)},
-         kSaver,
-         Owner::Nobody,
-         Owner::Another,
-         true},
-        {{},
-         {true, S(kCommand), S("C:\\Program Files\\Orvanta\\orvanta.exe,0")},
-         kSaver,
-         Owner::Nobody,
-         Owner::Another,
-         true},
-        {{}, {true, S(kCommand), none}, kSaver, Owner::Nobody, Owner::Another, true},
-        {{}, {true, none, none}, kSaver, Owner::Nobody, Owner::Another, true},
+        {{true, S("Orvanta.SCR"), S("Orvanta Inc.")}, kNoEntry, kSaver, Owner::Another, Owner::Nobody},
+        {{true, S("orvanta.scr"), S("")}, kNoEntry, kSaver, Owner::Another, Owner::Nobody},
+        {{true, kNone, kNone}, kNoEntry, kSaver, Owner::Another, Owner::Nobody},
+        // Another program's entry: its uninstaller, ours without the switch, another icon, none.
+        {kNoFile, Entry(S("MsiExec.exe /X{1234}"), kNone), kSaver, Owner::Nobody, Owner::Another},
+        {kNoFile, Entry(S(std::string("\"") + kUninstaller + "\""), S(kSaver)), kSaver, Owner::Nobody, Owner::Another},
+        {kNoFile, Entry(kCommand, S("C:\\Program Files\\Orvanta\\o.exe,0")), kSaver, Owner::Nobody, Owner::Another},
+        {kNoFile, Entry(kCommand, kNone), kSaver, Owner::Nobody, Owner::Another},
         // A script that names no saver writes no icon.
-        {{}, {true, S(kCommand), none}, "", Owner::Nobody, Owner::Us, false},
-        {{}, {true, S(kCommand), S(kSaver)}, "", Owner::Nobody, Owner::Another, true},
+        {kNoFile, Entry(kCommand, kNone), "", Owner::Nobody, Owner::Us},
+        {kNoFile, Entry(kCommand, S(kSaver)), "", Owner::Nobody, Owner::Another},
         // One foreign name is enough to refuse.
-        {{true, S("Orvanta.SCR"), S("")},
-         {true, S("\"C:\\x\\uninstall.exe\" /uninstall"), S(kSaver)},
-         kSaver,
-         Owner::Us,
-         Owner::Another,
-         true},
+        {kOurFile, Entry(S("\"C:\\x\\uninstall.exe\" /uninstall"), S(kSaver)), kSaver, Owner::Us, Owner::Another},
     };
     for (const auto& row : rows) {
         const InstalledOwnership ownership =
@@ -80,6 +63,7 @@ TEST(JudgeOwnership, OurVersionBlockAndOurEntryAreOursAnythingElseUnderTheNamesI
                                    row.entry.m_strDisplayIcon.value_or("-");
         EXPECT_EQ(ownership.m_saver, row.saverOwner) << strRow;
         EXPECT_EQ(ownership.m_entry, row.entryOwner) << strRow;
-        EXPECT_EQ(RefusesInstall(ownership), row.bRefused) << strRow;
+        EXPECT_EQ(RefusesInstall(ownership), row.saverOwner == Owner::Another || row.entryOwner == Owner::Another)
+            << strRow;
     }
 }

@@ -36,12 +36,10 @@ TEST(ReadSaverPolicy, ANamedSaverOrSaversOffDecideTheMachineFirstTimeoutAndPassw
          PolicyChoice::NamesSaver,
          "Bubbles.scr"},
         {{S(" "), none, none, none}, {S("Mystify.scr"), none, none, none}, PolicyChoice::NamesSaver, "Mystify.scr"},
-        {{S(""), none, none, none}, nothing, PolicyChoice::None, ""},
         // Savers off, over a named one, from either hive; the machine's "on" over the user's "off".
         {nothing, {S("Mystify.scr"), S("0"), none, none}, PolicyChoice::SaversOff, ""},
         {{none, S("0"), none, none}, {S("Mystify.scr"), none, none, none}, PolicyChoice::SaversOff, ""},
         {{none, S("1"), none, none}, {none, S("0"), none, none}, PolicyChoice::None, ""},
-        {nothing, {none, S("00"), none, none}, PolicyChoice::None, ""},
     };
     for (const auto& row : rows) {
         const SaverPolicy policy = ReadSaverPolicy(row.machine, row.user);
