@@ -104,7 +104,36 @@ bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName)
     return key && IsGone(::RegDeleteValueW(key.Get(), pszName));
 }
 
+namespace {
+
+// Deletes the key unless it holds subkeys (the 9x family's RegDeleteKey would take them all with
+// it) or, with bOnlyEmpty, values.
+bool DeleteKeyIfHolding(HKEY hRoot, const char* pszKey, bool bOnlyEmpty)
+{
+    DWORD nSubKeys = 0, nValues = 0;
+    {
+        HKEY hKey = nullptr;
+        const LONG nOpened = ::RegOpenKeyExA(hRoot, pszKey, 0, KEY_QUERY_VALUE, &hKey);
+        if (nOpened != ERROR_SUCCESS)
+            return nOpened == ERROR_FILE_NOT_FOUND;
+        const CRegistryKey key(hKey);
+        if (::RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &nSubKeys, nullptr, nullptr, &nValues, nullptr,
+                               nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            return false;
+    }
+    if (nSubKeys != 0 || (bOnlyEmpty && nValues != 0))
+        return false;
+    return IsGone(::RegDeleteKeyA(hRoot, pszKey));
+}
+
+}  // namespace
+
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey)
 {
-    return IsGone(::RegDeleteKeyA(hRoot, pszKey));
+    return DeleteKeyIfHolding(hRoot, pszKey, false);
+}
+
+bool DeleteEmptyRegistryKey(HKEY hRoot, const char* pszKey)
+{
+    return DeleteKeyIfHolding(hRoot, pszKey, true);
 }

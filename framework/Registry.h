@@ -41,7 +41,9 @@ std::optional<std::wstring> ReadRegistryMultiString(const CRegistryKey& key, con
 bool WriteRegistryMultiString(const CRegistryKey& key, const wchar_t* pszName, const std::wstring& strData);
 bool WriteRegistryNumber(const CRegistryKey& key, const wchar_t* pszName, DWORD nValue);
 
-// True when the value or the key is gone, now or already; a key with subkeys stays.
+// True when the value or the key is gone, now or already. A key with subkeys stays on every
+// family (false); the empty form also keeps a key that holds values.
 bool DeleteRegistryValue(const CRegistryKey& key, const char* pszName);
 bool DeleteRegistryValue(const CRegistryKey& key, const wchar_t* pszName);
 bool DeleteRegistryKey(HKEY hRoot, const char* pszKey);
+bool DeleteEmptyRegistryKey(HKEY hRoot, const char* pszKey);

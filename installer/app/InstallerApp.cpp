@@ -4,10 +4,13 @@
 #include "MessageBox.h"
 #include "PathQuery.h"
 #include "SystemInfo.h"
+#include "SystemSide.h"
 #include "install/InstallWorker.h"
+#include "install/InstallOutcome.h"
 #include "install/InstallerLock.h"
 #include "install/PlannedOperations.h"
 #include "payload/InstallScript.h"
+#include "registration/DesktopPolicy.h"
 #include "registration/DesktopUser.h"
 #include "resource/InstallerResource.h"
 #include "ui/InstallerDlg.h"
@@ -19,12 +22,26 @@ namespace {
 // How long a second run waits for the first to end, as an uninstall's cleanup ends.
 const DWORD kLockTimeout = 5000;
 
+// A line in the system's code page, as a console or a deployment tool's log reads it; nothing
+// where the caller gave no output.
+void WriteToStandardOutput(const std::wstring& strText)
+{
+    const HANDLE hOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (!hOutput || hOutput == INVALID_HANDLE_VALUE)
+        return;
+    const std::string strLine = AnsiFromWide(strText) + "\r\n";
+    DWORD nWritten = 0;
+    WriteFile(hOutput, strLine.data(), static_cast<DWORD>(strLine.size()), &nWritten, nullptr);
+}
+
 InstallPlan LoadInstallPlan()
 {
     CInstallScript script;
     script.Load();
     const RegistrationStore store = IsWin9xFamily() ? RegistrationStore::SystemIni : RegistrationStore::Registry;
-    return ResolveInstallPlan(script, QuerySystemDirectory(), DesktopUserTarget(), store);
+    InstallPlan plan = ResolveInstallPlan(script, QuerySystemDirectory(), DesktopUserTarget(), store);
+    plan.m_policy = ReadDesktopPolicy(plan.m_target);
+    return plan;
 }
 
 }  // namespace
@@ -69,11 +86,14 @@ InstallerExitCode CInstallerApp::RunInteractive()
 
 InstallerExitCode CInstallerApp::RunSilentInstall()
 {
-    // The install button's work, on this thread: no dialog, no box, no EXECFILE.
+    // The install button's work, on this thread: no dialog, no box, no EXECFILE; the box's
+    // sentence goes to the caller's output, where it gave one.
     CPlannedOperations operations(m_plan);
     CInstallWorker worker(operations);
     InstallThreadProc(&worker);
-    return InstallOutcome(true, worker.m_nResult.load());
+    const int nResult = worker.m_nResult.load();
+    WriteToStandardOutput(InstallOutcomeText(nResult, operations));
+    return InstallOutcome(true, nResult);
 }
 
 InstallerExitCode CInstallerApp::RefuseSecondRun(bool bSilent)

@@ -12,6 +12,8 @@ int CInstallWorker::Run()
 
 int CInstallWorker::Install()
 {
+    if (m_operations.NamesTakenByAnother())
+        return kInstallRefused;
     CReplacedFiles replaced;
     const std::vector<FileEntry>& files = m_operations.Files();
     for (size_t i = 0; i < files.size(); ++i) {

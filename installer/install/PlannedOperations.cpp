@@ -3,13 +3,20 @@
 #include "ResourceBytes.h"
 #include "install/MemberWriter.h"
 #include "install/RestartRemovals.h"
+#include "registration/DesktopPolicy.h"
 #include "registration/DesktopUser.h"
+#include "registration/InstalledNames.h"
 #include "registration/ProgramsListEntry.h"
 #include "registration/SaverNames.h"
 #include "registration/SaverSetting.h"
 #include "resource/InstallerResource.h"
 
 #include <shellapi.h>
+
+bool CPlannedOperations::NamesTakenByAnother()
+{
+    return RefusesInstall(FindInstalledOwnership(m_plan));
+}
 
 int CPlannedOperations::ExtractFile(const FileEntry& entry, CReplacedFiles& replaced)
 {
@@ -21,7 +28,7 @@ int CPlannedOperations::ExtractFile(const FileEntry& entry, CReplacedFiles& repl
 
 int CPlannedOperations::RegisterScreenSaver()
 {
-    if (m_plan.m_strSaverPath.empty())
+    if (m_plan.m_strSaverPath.empty() || PolicyDecides(m_plan.m_policy))
         return 0;
     const std::vector<std::string> names = SaverNames(m_plan.m_strSaverPath);
     return CSaverSetting(m_plan.m_store, m_plan.m_target).Register(names[1], names);
@@ -45,11 +52,16 @@ int CPlannedOperations::RegisterUninstall()
 
 void CPlannedOperations::LaunchExecFile()
 {
-    if (!m_plan.m_execFile)
+    if (!m_plan.m_execFile || PolicyDecides(m_plan.m_policy))
         return;
     const ExecCommand& command = *m_plan.m_execFile;
     // As the desktop's user where we run as another account; ourselves where no shell answers.
     if (m_plan.m_target.m_bLaunchThroughShell && LaunchThroughDesktopShell(command))
         return;
     ShellExecuteA(nullptr, "open", command.m_strProgram.c_str(), command.m_strParameters.c_str(), nullptr, SW_SHOWNA);
+}
+
+std::wstring CPlannedOperations::SuccessNotice() const
+{
+    return PolicyNotice(m_plan.m_policy);
 }

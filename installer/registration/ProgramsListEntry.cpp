@@ -130,6 +130,13 @@ bool CProgramsListEntry::EntryExists()
     return static_cast<bool>(OpenRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath, KEY_QUERY_VALUE));
 }
 
+FoundListEntry CProgramsListEntry::Find()
+{
+    const CRegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath, KEY_QUERY_VALUE);
+    return FoundListEntry{static_cast<bool>(key), ReadRegistryString(key, "UninstallString"),
+                          ReadRegistryString(key, "DisplayIcon")};
+}
+
 int CProgramsListEntry::RemoveEntry()
 {
     return DeleteRegistryKey(HKEY_LOCAL_MACHINE, kUninstallKeyPath) ? 0 : 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/InstallPlan.h"
+#include "rules/InstalledOwnership.h"
 
 #include <string>
 
@@ -18,6 +19,8 @@ public:
     // 0, or 1 when either failed.
     static int Register(const InstallPlan& plan);
     static bool EntryExists();
+    // The entry under our key as it is, whoever wrote it.
+    static FoundListEntry Find();
     // 0 when the entry is gone (or was never there).
     static int RemoveEntry();
 };

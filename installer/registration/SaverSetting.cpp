@@ -172,6 +172,6 @@ int CSaverSetting::WriteRecord(const SaverValue& value, DWORD nType) const
 void CSaverSetting::RemoveRecord() const
 {
     DeleteRegistryKey(Root(), KeyPath(kRecordKey).c_str());
-    // Only when nothing else of ours is left in it.
-    DeleteRegistryKey(Root(), KeyPath(kOurKey).c_str());
+    // Only when nothing is left in it: a key of that name may hold another program's values.
+    DeleteEmptyRegistryKey(Root(), KeyPath(kOurKey).c_str());
 }

@@ -21,6 +21,13 @@
 #define IDS_INSTALL_FAILED 118
 #define IDS_TITLE_SUFFIX 119  // behind the product's display name in the main dialog's title
 #define IDS_PUBLISHER 120     // in the programs list, as the version block credits it
+// Another program's saver file or programs-list entry has our name: nothing was done.
+#define IDS_INSTALL_REFUSED 121
+// Installed, but a policy sets the desktop's saver: the saver it names comes between the two.
+#define IDS_POLICY_NAMES_SAVER 122
+#define IDS_POLICY_NAMES_SAVER_END 123
+// Installed, but a policy turns savers off.
+#define IDS_POLICY_SAVERS_OFF 124
 #define IDI_PRODUCT 128
 #define IDB_PICTURE 129
 

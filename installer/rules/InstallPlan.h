@@ -3,6 +3,7 @@
 #include "payload/InstallScript.h"
 #include "rules/ExecCommand.h"
 #include "rules/RegistrationTarget.h"
+#include "rules/SaverPolicy.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ struct InstallPlan
     std::optional<ExecCommand> m_execFile;
     RegistrationTarget m_target;
     RegistrationStore m_store = RegistrationStore::Registry;
+    // The screen saver policy of the target's desktop, as read at the start.
+    SaverPolicy m_policy;
 };
 
 InstallPlan ResolveInstallPlan(const CInstallScript& script, const std::string& strSystemDir,

@@ -1,8 +1,8 @@
 #include "ui/ProgressDlg.h"
 
-#include "DisplayText.h"
 #include "MessageBox.h"
 #include "install/InstallOperations.h"
+#include "install/InstallOutcome.h"
 #include "resource/InstallerResource.h"
 #include "rules/InstallProgress.h"
 
@@ -57,12 +57,11 @@ void CProgressDlg::OnTimer(UINT_PTR)
     m_progress.SetPos(m_worker.m_nProgress.load(std::memory_order_relaxed));
     if (m_worker.m_bRunning.load(std::memory_order_acquire) == 0) {
         KillTimer(kIdTimer);
-        if (m_worker.m_nResult.load(std::memory_order_relaxed) != 0) {
-            AfxMessageBox(LoadResourceString(IDS_INSTALL_FAILED), MB_OK | MB_ICONERROR);
-        } else {
-            AfxMessageBox(LoadResourceString(IDS_INSTALL_DONE), MB_OK | MB_ICONINFORMATION);
+        const int nResult = m_worker.m_nResult.load(std::memory_order_relaxed);
+        AfxMessageBox(InstallOutcomeText(nResult, m_operations),
+                      MB_OK | (nResult != 0 ? MB_ICONERROR : MB_ICONINFORMATION));
+        if (nResult == 0)
             m_operations.LaunchExecFile();
-        }
         CDialog::OnOK();
     }
     Default();

@@ -4,6 +4,8 @@
 #include "File.h"
 #include "FsRedirection.h"
 #include "MessageBox.h"
+#include "ShiftJisPath.h"
+#include "registration/InstalledNames.h"
 #include "registration/ProgramsListEntry.h"
 #include "registration/SaverNames.h"
 #include "registration/SaverSetting.h"
@@ -15,40 +17,51 @@ CUninstaller::CUninstaller(const InstallPlan& plan, bool bSilent) : m_plan(plan)
 
 InstallerExitCode CUninstaller::Run()
 {
-    if (!FindsAnythingOurs())
+    const InstalledOwnership ownership = FindInstalledOwnership(m_plan);
+    if (!FindsAnythingOurs(ownership))
         return Report(InstallerExitCode::NothingInstalled, IDS_NOTHING_INSTALLED);
     if (!m_bSilent && !Confirm())
         return InstallerExitCode::Cancelled;
     // Taken while the saver is still there: its short name cannot be asked for afterwards.
     const std::vector<std::string> ours = SaverNames(m_plan.m_strSaverPath);
     // Nothing else is undone when a file stays: the entry remains for another try.
-    if (!RemoveFiles() || CSaverSetting(m_plan.m_store, m_plan.m_target).Restore(ours) != 0 ||
-        CProgramsListEntry::RemoveEntry() != 0)
+    if (!RemoveFiles(ownership) || CSaverSetting(m_plan.m_store, m_plan.m_target).Restore(ours) != 0 ||
+        (ownership.m_entry == Owner::Us && CProgramsListEntry::RemoveEntry() != 0))
         return Report(InstallerExitCode::Failed, IDS_UNINSTALL_FAILED);
     const InstallerExitCode code = m_bAtRestart ? Report(InstallerExitCode::RestartNeeded, IDS_UNINSTALL_AT_RESTART)
                                                 : Report(InstallerExitCode::Done, IDS_UNINSTALL_DONE);
-    RemoveUninstaller();
+    // Another program's entry names its own uninstaller, which may live in a folder of our name.
+    if (ownership.m_entry != Owner::Another)
+        RemoveUninstaller();
     return code;
 }
 
-bool CUninstaller::FindsAnythingOurs() const
+bool CUninstaller::FindsAnythingOurs(const InstalledOwnership& ownership) const
 {
-    if (CProgramsListEntry::EntryExists() || CSaverSetting(m_plan.m_store, m_plan.m_target).HasRecord())
+    if (ownership.m_entry == Owner::Us || ownership.m_saver == Owner::Us ||
+        CSaverSetting(m_plan.m_store, m_plan.m_target).HasRecord())
         return true;
     // The installed files' paths name the native system directory, also for a 32-bit uninstaller.
     const CFsRedirectionGuard nativeFiles;
     if (FileExists(CProgramsListEntry::UninstallerPath()))
         return true;
     for (const FileEntry& entry : m_plan.m_files) {
-        if (FileExists(entry.m_strDestination))
+        if (!IsSaver(entry) && FileExists(entry.m_strDestination))
             return true;
     }
     return false;
 }
 
-bool CUninstaller::RemoveFiles()
+bool CUninstaller::IsSaver(const FileEntry& entry) const
+{
+    return !m_plan.m_strSaverPath.empty() && SamePath(entry.m_strDestination, m_plan.m_strSaverPath);
+}
+
+bool CUninstaller::RemoveFiles(const InstalledOwnership& ownership)
 {
     for (const FileEntry& entry : m_plan.m_files) {
+        if (IsSaver(entry) && ownership.m_saver != Owner::Us)
+            continue;
         switch (RemoveInstalledFile(entry.m_strDestination)) {
         case FileRemoval::Failed:
             return false;
@@ -90,6 +103,7 @@ InstallerExitCode CUninstaller::Report(InstallerExitCode code, unsigned nIdText)
 
 bool CUninstaller::Confirm() const
 {
-    const std::wstring strText = WideFromProductText(m_plan.m_strProductName) + LoadResourceString(IDS_UNINSTALL_CONFIRM);
+    const std::wstring strText =
+        WideFromProductText(m_plan.m_strProductName) + LoadResourceString(IDS_UNINSTALL_CONFIRM);
     return AfxMessageBox(strText, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

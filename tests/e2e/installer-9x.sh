@@ -63,11 +63,13 @@ e2e_check "the uninstall entry's name was written in Japanese" is "$(display_nam
 e2e_check "the uninstaller is in Program Files" cmp -s "$ORVANTA_BIN/installer.exe" "$FOLDER/uninstall.exe"
 
 echo "# a reinstall that cannot register keeps the saver there"
-echo 'the saver from before' >"$SYSTEM32/Orvanta.scr"
+# An earlier build of ours, told apart by what follows its image.
+{ cat "$ORVANTA_BIN/Orvanta.scr"; echo 'the saver from before'; } >"$WINE_RUN_DIR/before.scr"
+cp "$WINE_RUN_DIR/before.scr" "$SYSTEM32/Orvanta.scr"
 cp "$SYSTEM_INI" "$WINE_RUN_DIR/system.ini"
 rm "$SYSTEM_INI" && mkdir "$SYSTEM_INI"
 install_and_answer "$FAILURE"
-e2e_check "the saver from before is still there" is "$(cat "$SYSTEM32/Orvanta.scr")" 'the saver from before'
+e2e_check "the saver from before is still there" cmp -s "$WINE_RUN_DIR/before.scr" "$SYSTEM32/Orvanta.scr"
 e2e_check "no temporary file of ours is left" no_temp_files
 rmdir "$SYSTEM_INI" && cp "$WINE_RUN_DIR/system.ini" "$SYSTEM_INI"
 e2e_check "Escape ends the program" press "$TITLE" Escape

@@ -10,6 +10,7 @@ FOLDER=$WINEPREFIX/drive_c/'Program Files'/Orvanta
 DESKTOP_KEY='HKCU\Control Panel\Desktop'
 ENTRY_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvanta'
 RECORD_KEY='HKCU\Software\Orvanta'
+POLICY_KEY='HKCU\Software\Policies\Microsoft\Windows\Control Panel\Desktop'
 SHORT_PATH='C:\windows\system32\Orvanta.scr'
 OTHER_SAVER='C:\windows\system32\other.scr'
 TRACE=$WINE_RUN_DIR/trace.log
@@ -62,16 +63,17 @@ box_text() { window_children "$(window_id "$1")" | awk -F'\t' '$1 == 65535 { pri
 # The saver from before is a file that is there: an uninstall names none that is not.
 set_other_saver() { : >"$SYSTEM32/other.scr" && wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1; }
 
-# install_through_dialog PROGRAM CAPTION: installs with the dialog's button, traced, closes the
-# success box captioned CAPTION, then leaves; the run must exit 0.
+# install_through_dialog PROGRAM CAPTION [TEXT]: installs with the dialog's button, traced,
+# closes the success box captioned CAPTION (saying TEXT, the plain success by default), then
+# leaves; the run must exit 0.
 install_through_dialog() {
   wndctl list >/dev/null
   WINEDEBUG=+process wine "$1" 2>"$TRACE" &
-  local pid=$! caption=$2
+  local pid=$! caption=$2 text=${3:-インストールに成功しました。}
   e2e_check "the main dialog comes up" wait_until 30 has_window "$TITLE"
   e2e_check "its install button is pressed" wndctl post "$(window_id "$TITLE")" 0x111 1 0
-  e2e_check "the box says the install succeeded" wait_until 30 eval \
-    '[ "$(box_text "$caption")" = "インストールに成功しました。" ]'
+  e2e_check "the box says the install succeeded: $text" wait_until 30 eval \
+    '[ "$(box_text "$caption")" = "$text" ]'
   e2e_check "Enter closes it" wndctl post "$(window_id "$caption")" 0x111 1 0
   e2e_check "the main dialog is ready again" wait_until 30 no_window "$caption"
   e2e_check "its exit button is pressed" wndctl post "$(window_id "$TITLE")" 0x111 2 0
@@ -83,6 +85,9 @@ silent_install() {
   traced /S || rc=$?
   e2e_check "a silent install exits 0" is "$rc" 0
 }
+
+# resource_text ID: the installer's string resource ID.
+resource_text() { wndctl string "$(winepath -w "$ORVANTA_BIN/installer.exe")" "$1"; }
 
 # run_entry_command NAME: starts the entry's command line in the background, traced.
 run_entry_command() {
@@ -245,6 +250,32 @@ execfile)
   install_through_dialog "$ORVANTA_BIN/installer.exe" installer
   e2e_check "the built one starts its EXECFILE" eval '! nothing_started'
   ;;
+policy)
+  # "Force specific screen saver" with a timeout beside it: the saver and its entry go in place,
+  # the user's values and the policy's stay as they are, no control panel opens, and the box and
+  # the silent run's output say which saver the policy gives the desktop.
+  set_other_saver
+  wine reg add "$POLICY_KEY" /v SCRNSAVE.EXE /d 'C:\windows\system32\policy.scr' /f >/dev/null 2>&1
+  wine reg add "$POLICY_KEY" /v ScreenSaveTimeOut /d 600 /f >/dev/null 2>&1
+  policy_values() { wine reg query "$POLICY_KEY" /s /reg:64 2>/dev/null | tr -d '\r'; }
+  user_values() { echo "$(value "$DESKTOP_KEY" SCRNSAVE.EXE)|$(value "$DESKTOP_KEY" ScreenSaveActive)"; }
+  policy_before=$(policy_values) user_before=$(user_values)
+  # IDS_POLICY_NAMES_SAVER, the policy's saver, IDS_POLICY_NAMES_SAVER_END.
+  notice="$(resource_text 122)C:\windows\system32\policy.scr$(resource_text 123)"
+  e2e_require "the policy's sentence is read from the installer" [ -n "$(resource_text 122)" ]
+  install_through_dialog "$ORVANTA_BIN/installer.exe" installer "$notice"
+  e2e_check "it started no EXECFILE" nothing_started
+  e2e_check "the saver is the built one" cmp -s "$ORVANTA_BIN/Orvanta.scr" "$SYSTEM32/Orvanta.scr"
+  e2e_check "its entry is written" key_exists "$ENTRY_KEY"
+  e2e_check "the user's own values are as they were" is "$(user_values)" "$user_before"
+  e2e_check "nothing is recorded to put back" key_gone "$RECORD_KEY"
+  e2e_check "the policy's values are as they were" is "$(policy_values)" "$policy_before"
+  rc=0
+  wine "$ORVANTA_BIN/installer.exe" /S >"$WINE_RUN_DIR/silent.txt" 2>/dev/null || rc=$?
+  e2e_check "a silent install exits 0" is "$rc" 0
+  e2e_check "and writes the same sentence" is "$(tr -d '\r' <"$WINE_RUN_DIR/silent.txt" | iconv -f CP932 -t UTF-8)" "$notice"
+  e2e_check "the user's values are still as they were" is "$(user_values)" "$user_before"
+  ;;
 second-run)
   wine "$ORVANTA_BIN/installer.exe" &
   pid=$!
@@ -261,7 +292,7 @@ second-run)
   e2e_check "the first run exits 2" exits_with 2 $pid
   ;;
 *)
-  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run|execfile" >&2
+  echo "usage: installer-switches.sh silent|silent-fail|switches|exit-button|uninstall-quiet|uninstall-interactive|restart|pipe|second-run|execfile|policy" >&2
   exit 2
   ;;
 esac

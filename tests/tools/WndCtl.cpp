@@ -12,6 +12,7 @@
 //                                     the client area, the client size, x, y on the screen
 //   wndctl monitors                   each monitor's rectangle, then the virtual screen's
 //   wndctl hold SECONDS               stays for that long: keeps Wine's own processes up
+//   wndctl string FILE ID             string resource ID of program FILE, as the boxes show it
 #include <windows.h>
 
 #include <cstdio>
@@ -157,11 +158,19 @@ int wmain(int argc, wchar_t** argv)
                y + GetSystemMetrics(SM_CYVIRTUALSCREEN));
         return 0;
     }
+    if (argc == 4 && wcscmp(argv[1], L"string") == 0) {
+        const HMODULE hModule = LoadLibraryExW(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        wchar_t sz[1024] = L"";
+        if (!hModule || LoadStringW(hModule, static_cast<UINT>(Number(argv[3])), sz, 1024) == 0)
+            return 1;
+        printf("%s\n", ToUtf8(sz).c_str());
+        return 0;
+    }
     if (argc == 3 && wcscmp(argv[1], L"hold") == 0) {
         Sleep(static_cast<DWORD>(Number(argv[2])) * 1000);
         return 0;
     }
     fprintf(stderr, "usage: wndctl list | post|send HWND MSG WPARAM LPARAM | rect|info HWND | child PARENT "
-                    "CLASS-PREFIX | foreground | picture DIALOG | monitors | hold SECONDS\n");
+                    "CLASS-PREFIX | foreground | picture DIALOG | monitors | hold SECONDS | string FILE ID\n");
     return 2;
 }

@@ -25,11 +25,13 @@ InstallPlan TestPlan(const CInstallScript& script, const std::optional<std::stri
 class CInstallOperationsFake : public CInstallOperations
 {
 public:
+    bool NamesTakenByAnother() override { return false; }
     const std::vector<FileEntry>& Files() const override { return m_files; }
     int ExtractFile(const FileEntry& entry, CReplacedFiles& replaced) override;
     int RegisterScreenSaver() override;
     int RegisterUninstall() override { return m_nUninstallResult; }
     void LaunchExecFile() override { ++m_nLaunches; }
+    std::wstring SuccessNotice() const override { return std::wstring(); }
 
     std::vector<FileEntry> m_files;
     std::string m_strImage;

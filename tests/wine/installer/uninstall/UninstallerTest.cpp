@@ -118,7 +118,8 @@ TEST(Uninstaller, AsksThenRemovesAndSaysWhatWaitsForTheRestart)
     script.m_strScreenSaver = strDir + "a.scr";
     const InstallPlan plan = TestPlan(script);
     CPlannedOperations operations(plan);
-    WriteWholeFile(strDir + "a.scr", "x");
+    // The saver goes only where it is ours: the built one.
+    ASSERT_TRUE(CopyFileA(ORVANTA_SCR_PATH, (strDir + "a.scr").c_str(), FALSE));
     WriteWholeFile(strDir + "b.scr", "x");
     ASSERT_EQ(operations.RegisterScreenSaver(), 0);
     ASSERT_EQ(operations.RegisterUninstall(), 0);
