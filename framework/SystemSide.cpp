@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#ifndef _WIN64
+#if !defined(_WIN64) || defined(ORVANTA_ANSI_SIDE)
 bool UsesAnsiCalls()
 {
     // No guarded static: threads that race here all store the same answer.

@@ -10,8 +10,10 @@
 // side is chosen once, from IsWin9xFamily(). Every window class and window of ours, and every
 // dialog, stays on that one side, so nothing above the framework sees which side is in use.
 
-// True when the A forms are in use: on the 9x family, which runs no 64-bit program.
-#ifdef _WIN64
+// True when the A forms are in use: on the 9x family, which runs no 64-bit program. A test build
+// of the 64-bit programs keeps the A side (ORVANTA_ANSI_SIDE), so that a machine that runs no
+// 32-bit code can still run the 9x family's calls.
+#if defined(_WIN64) && !defined(ORVANTA_ANSI_SIDE)
 inline bool UsesAnsiCalls()
 {
     return false;

@@ -194,10 +194,6 @@ relay_wine() {
 relay_check() {
   local program=$1 stubs size log name loaded pid base found=0
   stubs=$(awk -F'\t' '!/^#/ && $4 == "stub" { printf "%s ", $2 }' "$ORVANTA_ROOT/tests/loader/imports.tsv")
-  # The x86_64 pair never meets the 9x family and has no A side: its W calls are by design.
-  if x86_64-w64-mingw32-objdump -f "$program" | grep -q 'x86-64'; then
-    stubs=
-  fi
   size=$(x86_64-w64-mingw32-objdump -p "$program" | awk '$1 == "SizeOfImage" { print $2 }')
   for log in "$RELAY_DIR"/run.*; do
     [ "${log%.stubs}" = "$log" ] || continue
