@@ -21,7 +21,8 @@ write_msi() {
   local pair=$1 saver=$2 id=$3 name=$4 publisher=$5 language=$6 icon=$7 version=$8 out=$9
   local texts=resources/text/$language/package-texts.txt work lcid digest codes
   lcid=$(msi_text "$texts" "$id" lcid)
-  cmake --preset native >/dev/null && cmake --build --preset native --target package-codes >/dev/null || return 1
+  { [ -f build/native/build.ninja ] || cmake --preset native >/dev/null; } &&
+    cmake --build --preset native --target package-codes >/dev/null || return 1
   digest=$( { sha256sum <"$saver"; sha256sum <"$icon"; cat packaging/saver.wxs "$texts";
     printf '%s\n' "$pair" "$id" "$name" "$publisher" "$version"; } | sha256sum | cut -c1-64)
   codes=$(build/native/packaging/package-codes "$id" "$version" "$pair" "$digest") || return 1
