@@ -21,6 +21,17 @@ payload_is_saver() {
   return $rc
 }
 
+# msi_carries_saver PAIR: the package's one file is exactly the signed saver beside it.
+msi_carries_saver() {
+  local files
+  files=$(mktemp -d)
+  msiextract -C "$files" "$DIST/$1/Orvanta.msi" >/dev/null &&
+    [ "$(find "$files" -type f | wc -l)" = 1 ] && cmp -s "$(find "$files" -type f)" "$DIST/$1/Orvanta.scr"
+  local rc=$?
+  rm -rf "$files"
+  return $rc
+}
+
 # install_copies_installer PAIR WINEARCH: a silent install in a fresh prefix of that architecture.
 install_copies_installer() (
   export ORVANTA_WINEARCH=$2
@@ -31,12 +42,15 @@ install_copies_installer() (
     cmp -s "$DIST/$1/installer.exe" "$WINEPREFIX/drive_c/Program Files/Orvanta/uninstall.exe"
 )
 
-for file in "$DIST"/*/installer.exe "$DIST"/*/Orvanta.scr; do
+for file in "$DIST"/*/installer.exe "$DIST"/*/Orvanta.scr "$DIST"/*/Orvanta.msi; do
   e2e_check "${file#"$DIST"/} is signed by the test authority" signature_verifies "$file"
 done
 e2e_check "SHA256SUMS holds" sums_hold
 for pair in x86_64 x86; do
   e2e_check "$pair: the installer carries the signed saver" payload_is_saver $pair
+  e2e_check "$pair: the MSI package carries the signed saver" msi_carries_saver $pair
+  e2e_check "$pair: the MSI package built again in another folder is the same, byte for byte" \
+    cmp "$DIST/$pair/Orvanta.msi" "$OTHER_DIST/$pair/Orvanta.msi"
 done
 install_copies_installer x86_64 win64 || e2e_fail "the x86_64 install"
 if [ -z "${ORVANTA_64BIT_ONLY:-}" ]; then
