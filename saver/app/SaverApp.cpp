@@ -79,6 +79,14 @@ BOOL CSaverApp::InitInstance()
     return TRUE;
 }
 
+int CSaverApp::Run()
+{
+    const int nCode = CWinApp::Run();
+    // The show's worker may still be decoding a picture its window let go of: the process ends
+    // here, without waiting for it and before any static object is destroyed under it.
+    ::ExitProcess(static_cast<UINT>(nCode));
+}
+
 BOOL CSaverApp::DoSaver(HWND hParent)
 {
     CSlideShowWnd* pWnd = new CSlideShowWnd;

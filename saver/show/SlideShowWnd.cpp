@@ -126,8 +126,8 @@ void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
 
 void CSlideShowWnd::OnDestroy()
 {
-    // While the window exists, so that no job posted to it is lost.
-    m_worker.Drain(m_hWnd);
+    // While the window exists, so that what was posted to it for a job goes with it.
+    m_worker.Abandon(m_hWnd);
     if (m_hDisplayNotify != nullptr)
         m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
     m_hDisplayNotify = nullptr;
