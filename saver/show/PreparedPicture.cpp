@@ -69,7 +69,7 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
                                PictureDecoder pfnDecode)
 {
     CBitmap bmpPicture;
-    bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)));
+    bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture), PictureNeed{areas, nFit}));
     const PixelRows pixels = DibPixels(bmpPicture);
     if (pixels.m_pBits == nullptr || pixels.m_nWidth <= 0 || pixels.m_nHeight <= 0)
         return BlackPicture(nPicture, areas);

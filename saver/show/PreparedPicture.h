@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DecodeScale.h"
 #include "DissolvePattern.h"
 #include "Gdi.h"
 #include "ShowLayout.h"
@@ -7,8 +8,8 @@
 #include <vector>
 
 // Decodes resource "JPEG" nId of the program into a DIB section of 24 or 32 bits that the caller
-// owns; null when it cannot.
-using PictureDecoder = HBITMAP (*)(HMODULE hModule, UINT nId);
+// owns, as far reduced as need allows; null when it cannot.
+using PictureDecoder = HBITMAP (*)(HMODULE hModule, UINT nId, const PictureNeed& need);
 
 struct ScaledPicture
 {
@@ -23,8 +24,8 @@ struct ScaledPicture
 
 // One picture made ready for the screen: decoded, fitted to (or filling) each area of a layout,
 // then the part a fit shows scaled once, unclipped, to every size a fit draws it at, so that
-// drawing it is a 1:1 copy that shows the same pixels at every step. The decoded picture, at its
-// full size, goes as soon as its copies are made. A picture that does not decode has no size and
+// drawing it is a 1:1 copy that shows the same pixels at every step. The decoded picture, at the
+// size the areas need, goes as soon as its copies are made. A picture that does not decode has no size and
 // no bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {

@@ -59,8 +59,8 @@ TEST(SlideShowWnd, ADisplayChangeFitsTheCurrentPictureToTheNewMonitors)
 // without a step: the window stays black and steps on from where it stood.
 TEST(SlideShowWnd, AnUndecodablePictureIsSkippedAndALateOneWaitedForWithoutAStep)
 {
-    const PictureDecoder decoder = [](HMODULE hModule, UINT nId) {
-        return nId == IDR_PICTURE1 + 2 ? nullptr : ColourPicture(hModule, nId);
+    const PictureDecoder decoder = [](HMODULE hModule, UINT nId, const PictureNeed& need) {
+        return nId == IDR_PICTURE1 + 2 ? nullptr : ColourPicture(hModule, nId, need);
     };
     CSlideShowWnd* pShow = CreateHiddenShow(152, 112, decoder, nullptr, ShowProgram{5, {}});
     ASSERT_NE(pShow, nullptr);
@@ -142,12 +142,12 @@ TEST(SlideShowWnd, DestroyWhilePreparingReturnsAtOnceAndLeavesNothingBehind)
     static const HANDLE s_hDecoding = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     static const HANDLE s_hRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     static LONG s_nHeldOut = 0;
-    const PictureDecoder heldDecoder = [](HMODULE hModule, UINT nId) {
+    const PictureDecoder heldDecoder = [](HMODULE hModule, UINT nId, const PictureNeed& need) {
         SetEvent(s_hDecoding);
         // Held until the test lets go; a wait that runs out means the window waited for it.
         if (WaitForSingleObject(s_hRelease, 20000) != WAIT_OBJECT_0)
             InterlockedIncrement(&s_nHeldOut);
-        const HBITMAP hBitmap = LoadJpegResource(hModule, nId);
+        const HBITMAP hBitmap = LoadJpegResource(hModule, nId, need);
         s_decoded[s_nDecoded] = hBitmap;
         InterlockedIncrement(&s_nDecoded);
         return hBitmap;
