@@ -120,8 +120,7 @@ BOOL CPictureWorker::StartThread()
     pLine->m_hWake.Reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
     DWORD nThreadId = 0;
     // Nobody joins the thread: its handle goes at once.
-    const CKernelHandle hThread(pLine->m_hWake ? ::CreateThread(nullptr, 0, ServeJobs, pLine, 0, &nThreadId)
-                                               : nullptr);
+    const CKernelHandle hThread(pLine->m_hWake ? ::CreateThread(nullptr, 0, ServeJobs, pLine, 0, &nThreadId) : nullptr);
     if (!hThread) {
         delete pLine;
         return FALSE;
