@@ -27,6 +27,7 @@ struct PictureJob
     int m_nFit;
     int m_nBytesPerPixel;
     PictureDecoder m_pfnDecode;
+    PictureCaption m_caption;
     PreparedPicture m_result;
     // Whoever moves it away from JOB_RUNNING second frees the job (acquire-release either way).
     std::atomic<int> m_nState{JOB_RUNNING};
@@ -53,8 +54,8 @@ void RunJob(PictureJob* pJob)
 {
     // No exception may leave the thread; without memory the picture is black for its turn.
     try {
-        pJob->m_result =
-            PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_nBytesPerPixel, pJob->m_pfnDecode);
+        pJob->m_result = PreparePicture(pJob->m_nPicture, pJob->m_areas, pJob->m_nFit, pJob->m_nBytesPerPixel,
+                                        pJob->m_pfnDecode, pJob->m_caption);
     } catch (...) {
         pJob->m_result = PreparedPicture{};
     }
@@ -101,14 +102,16 @@ CPictureWorker::~CPictureWorker()
     LetGoOfThread();
 }
 
-BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel)
+BOOL CPictureWorker::Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
+                           const PictureCaption& caption)
 {
     if (m_pJob || (m_pLine == nullptr && !StartThread()))
         return FALSE;
     // Ids never repeat within a show, and 0 is none.
     if (++m_nGeneration == 0)
         ++m_nGeneration;
-    m_pJob = new PictureJob{m_nGeneration, hWnd, m_nMessage, nPicture, areas, nFit, nBytesPerPixel, m_pfnDecode, {}};
+    m_pJob = new PictureJob{m_nGeneration, hWnd,           m_nMessage,  nPicture, areas,
+                            nFit,          nBytesPerPixel, m_pfnDecode, caption,  {}};
     m_pLine->m_pHanded.store(m_pJob, std::memory_order_release);
     ::SetEvent(m_pLine->m_hWake.Get());
     return TRUE;

@@ -23,9 +23,10 @@ public:
     CPictureWorker& operator=(const CPictureWorker&) = delete;
 
     // Starts preparing picture nPicture for these areas, fitted or filled (ShowFit), its copies
-    // at 3 or 4 bytes a pixel, when no job is under way. FALSE when one is, or no thread could be
-    // started.
-    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel);
+    // at 3 or 4 bytes a pixel with its caption drawn in, when no job is under way. FALSE when one
+    // is, or no thread could be started.
+    BOOL Start(HWND hWnd, int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
+               const PictureCaption& caption = PictureCaption{});
 
     // For the window's nMessage: the job's picture if lParam names the job and it is done, else
     // null.

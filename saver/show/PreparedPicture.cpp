@@ -66,7 +66,7 @@ PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas)
 }
 
 PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
-                               PictureDecoder pfnDecode)
+                               PictureDecoder pfnDecode, const PictureCaption& caption)
 {
     CBitmap bmpPicture;
     bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture), PictureNeed{areas, nFit}));
@@ -83,7 +83,9 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
             *std::find_if(prepared.m_fits.begin(), prepared.m_fits.end(), [&](const ShowGeometry& g) {
                 return ShowSize{g.m_nWidth, g.m_nHeight} == size;
             });
-        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit, nBytesPerPixel)});
+        CBitmap bmpScaled = ScalePart(pixels, fit, nBytesPerPixel);
+        DrawCaption(bmpScaled, caption);
+        prepared.m_scaled.push_back(ScaledPicture{size, std::move(bmpScaled)});
     }
     return prepared;
 }

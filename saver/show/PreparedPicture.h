@@ -3,6 +3,7 @@
 #include "DecodeScale.h"
 #include "DissolvePattern.h"
 #include "Gdi.h"
+#include "PictureCaption.h"
 #include "ShowLayout.h"
 
 #include <vector>
@@ -57,9 +58,10 @@ struct PreparedPicture
 };
 
 // Runs on any thread: it touches nothing but the objects it makes. The copies take 3 or 4 bytes
-// a pixel: 3, a quarter less, for one held beside the current picture.
+// a pixel: 3, a quarter less, for one held beside the current picture. A caption is drawn into
+// each copy, so that showing it costs a step nothing.
 PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
-                               PictureDecoder pfnDecode);
+                               PictureDecoder pfnDecode, const PictureCaption& caption = PictureCaption{});
 
 // A picture with nothing to show for these areas: its turn stays black.
 PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas);

@@ -1,6 +1,8 @@
 #include "SlideShowWnd.h"
 
 #include "DisplayPower.h"
+#include "Dpi.h"
+#include "SaverResource.h"
 #include "PaintDC.h"
 
 #include <algorithm>
@@ -266,11 +268,18 @@ void CSlideShowWnd::PrepareMissing()
         return;
     const int nFit = m_program.m_options.m_nFit;
     if (m_bPictureStale)
-        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit, 4);
+        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit, 4, CaptionOf(m_pPicture->m_nPicture));
     else if (m_nNextPicture >= 0 && m_pNext == nullptr)
         // Narrow beside a current picture whose wide copies it will take over (Widen); else wide.
-        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit, m_pPicture && m_pPicture->HasWideCopies() ? 3 : 4);
+        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit, m_pPicture && m_pPicture->HasWideCopies() ? 3 : 4,
+                       CaptionOf(m_nNextPicture));
     m_nJobLayout = m_nLayout;
+}
+
+PictureCaption CSlideShowWnd::CaptionOf(int nPicture)
+{
+    return PictureCaption{LoadCaption(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)),
+                          static_cast<int>(GetWindowDpi(m_hWnd))};
 }
 
 void CSlideShowWnd::TakeNextPicture()

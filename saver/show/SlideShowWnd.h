@@ -56,6 +56,8 @@ private:
     // Starts the one preparation the show lacks most, if none is under way: the current
     // picture for new areas, else the next.
     void PrepareMissing();
+    // Picture nPicture's caption as the window's monitor shows it.
+    PictureCaption CaptionOf(int nPicture);
     // The next picture, prepared, takes the current one's place, whose bitmaps go.
     void TakeNextPicture();
     // A picture that did not decode: the next in the order takes its turn, until every picture
