@@ -1,6 +1,7 @@
 // Owning tier: in-process under Wine. A picture taking the current one's place: its 24-bit
 // copies move into the spent picture's 32-bit bitmaps of their size, pixel for pixel; and a
-// caption's pixels in its copies (its place is CaptionLayoutTest's).
+// caption's pixels in its copies (its place is CaptionLayoutTest's); a blurred backdrop's bands
+// (its geometry is BackdropTest's).
 #include "JpegResource.h"
 #include "PreparedPicture.h"
 #include "ShowOptions.h"
@@ -85,4 +86,22 @@ TEST(PreparedPicture, ACaptionIsDrawnIntoTheLowerLeftCornerOfItsCopy)
     EXPECT_GT(nLight, 50);
     EXPECT_GT(nDark, 50);
     EXPECT_EQ(nOutside, 0);
+}
+
+// fit=blur: the copy fills the area, the picture fitted in its middle and the bands beside it a
+// blurred, darkened copy of it: neither black nor the picture.
+TEST(PreparedPicture, ABlurredBackdropFillsTheBandsBesideAFittedPicture)
+{
+    const std::vector<ShowArea> areas{{0, 0, 800, 300}};
+    const PreparedPicture blurred = PreparePicture(0, areas, FIT_BLUR, 4, ColourPicture);
+    ASSERT_EQ(blurred.m_fits.size(), 1u);
+    EXPECT_EQ((std::vector<int>{blurred.m_fits[0].m_nWidth, blurred.m_fits[0].m_nHeight}),
+              (std::vector<int>{800, 300}));
+    const std::vector<uint32_t> pixels = PixelsOf(blurred, ShowSize{800, 300});
+    EXPECT_EQ(pixels[150 * 800 + 400], PictureColour(0));
+    for (const int x : {10, 790}) {
+        const uint32_t nBand = pixels[150 * 800 + x];
+        EXPECT_NE(nBand, 0u) << x;
+        EXPECT_NE(nBand, PictureColour(0)) << x;
+    }
 }
