@@ -80,7 +80,8 @@ BOOL CopyReducedByStrips(IWICBitmapSource* pSource, UINT nWidth, UINT nHeight, i
         const UINT nRows = std::min(nStripRows, nHeight - nTop);
         const WICRect rect{0, static_cast<INT>(nTop), static_cast<INT>(nWidth), static_cast<INT>(nRows)};
         const int nToTop = static_cast<int>(nTop) / nDivisor;
-        const PixelRows from{strip.data(), static_cast<int>(nWidth), static_cast<int>(nRows), nStride, 3};
+        const PixelRows from{strip.data(), static_cast<int>(nWidth), static_cast<int>(nRows),
+                             static_cast<ptrdiff_t>(nStride), 3};
         const PixelRows to{pBits + nToStride * nToTop, size.m_nWidth,
                            std::min(size.m_nHeight - nToTop, static_cast<int>(kStripRows)), nToStride, 3};
         if (FAILED(pSource->CopyPixels(&rect, nStride, nStride * nRows, strip.data())) || !ScalePixels(from, to))
