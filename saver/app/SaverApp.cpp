@@ -3,9 +3,12 @@
 #include "CommandLine.h"
 #include "Dpi.h"
 #include "PasswordChange.h"
+#include "RunSeed.h"
 #include "SaverDlg.h"
 #include "SaverPlatform.h"
 #include "SlideShowWnd.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -29,6 +32,19 @@ HWND WindowFromNumber(int64_t nWindow)
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(nWindow));
 }
 
+// Once a run, on the thread that draws every random number of the show (the C library keeps
+// one sequence a thread): a shuffled show then starts somewhere else each time.
+void SeedShow()
+{
+    RunStart start;
+    LARGE_INTEGER nCounter{};
+    start.m_bCounter = ::QueryPerformanceCounter(&nCounter) != FALSE;
+    start.m_nCounter = static_cast<uint64_t>(nCounter.QuadPart);
+    start.m_nTicks = ::GetTickCount();
+    start.m_nProcessId = ::GetCurrentProcessId();
+    std::srand(MixRunSeed(start));
+}
+
 }  // namespace
 
 CSaverApp theApp;
@@ -37,6 +53,7 @@ BOOL CSaverApp::InitInstance()
 {
     // Only the dialogs have common controls: the show and its preview do without comctl32.
     const SaverCommand command = ParseCommandLine(GetCommandLineA());
+    SeedShow();
     switch (command.m_nMode) {
     case MODE_CONFIG_UNOWNED:
         Enable3dControls();
@@ -60,6 +77,14 @@ BOOL CSaverApp::InitInstance()
         break;
     }
     return TRUE;
+}
+
+int CSaverApp::Run()
+{
+    const int nCode = CWinApp::Run();
+    // The show's worker may still be decoding a picture its window let go of: the process ends
+    // here, without waiting for it and before any static object is destroyed under it.
+    ::ExitProcess(static_cast<UINT>(nCode));
 }
 
 BOOL CSaverApp::DoSaver(HWND hParent)

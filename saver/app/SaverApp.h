@@ -7,6 +7,7 @@ class CSaverApp : public CWinApp
 {
 public:
     BOOL InitInstance() override;
+    int Run() override;
 
 private:
     // The picture window: full screen without a parent, else a child filling its client area.

@@ -47,7 +47,8 @@ std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vecto
 std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight,
                                      int nFit)
 {
-    const auto compute = nFit == FIT_FILL ? ComputeFill : ComputeGeometry;
+    // With a backdrop the copy fills the area, the picture fitted in it.
+    const auto compute = nFit == FIT_FIT ? ComputeGeometry : ComputeFill;
     std::vector<ShowGeometry> fits;
     for (const ShowArea& area : areas)
         fits.push_back(compute(area.m_nWidth, area.m_nHeight, nPictureWidth, nPictureHeight));

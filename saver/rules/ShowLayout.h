@@ -36,8 +36,8 @@ inline bool operator==(const ShowSize& a, const ShowSize& b)
 std::vector<ShowArea> LayOutShowAreas(const ShowArea& rcWindow, const std::vector<ShowArea>& monitors);
 
 // Where a picture of that size lands in each area, in the areas' order, fitted or filled
-// (ShowFit): computed once for a layout, then both what its copies are scaled to and where they
-// are drawn.
+// (ShowFit; with a backdrop, FIT_BLUR, its copy fills the area as a filled one does):
+// computed once for a layout, then both what its copies are scaled to and where they are drawn.
 std::vector<ShowGeometry> FitPicture(const std::vector<ShowArea>& areas, int nPictureWidth, int nPictureHeight,
                                      int nFit);
 

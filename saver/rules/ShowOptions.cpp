@@ -2,6 +2,7 @@
 
 #include "TextLines.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -19,15 +20,18 @@ bool ParseHold(const std::string& strValue, int& nSeconds)
     return nSeconds >= 1 && nSeconds <= kMaxHoldSeconds;
 }
 
-bool ParseChoice(const std::string& strValue, const char* pszFirst, const char* pszSecond, int& nChoice)
+// The value's place among the choices.
+bool ParseChoice(const std::string& strValue, std::initializer_list<const char*> choices, int& nChoice)
 {
-    if (strValue == pszFirst)
-        nChoice = 0;
-    else if (strValue == pszSecond)
-        nChoice = 1;
-    else
-        return false;
-    return true;
+    int i = 0;
+    for (const char* pszChoice : choices) {
+        if (strValue == pszChoice) {
+            nChoice = i;
+            return true;
+        }
+        ++i;
+    }
+    return false;
 }
 
 // One line without its end; a key seen before is refused.
@@ -49,9 +53,9 @@ bool ParseLine(const std::string& strLine, ShowOptions& options, unsigned& nSeen
         case 0:
             return ParseHold(strValue, options.m_nHoldSeconds);
         case 1:
-            return ParseChoice(strValue, "listed", "shuffle", options.m_nOrder);
+            return ParseChoice(strValue, {"listed", "shuffle"}, options.m_nOrder);
         default:
-            return ParseChoice(strValue, "fit", "fill", options.m_nFit);
+            return ParseChoice(strValue, {"fit", "fill", "blur"}, options.m_nFit);
         }
     }
     return false;

@@ -12,6 +12,7 @@ enum ShowFit
 {
     FIT_FIT = 0,   // the whole picture, black bands where the shapes differ
     FIT_FILL = 1,  // the whole area, the picture cropped about its centre
+    FIT_BLUR = 2,  // as FIT_FIT, the bands a blurred, darkened copy of the picture filling the area
 };
 
 // How a built saver shows its pictures, fixed when it is built.
@@ -28,7 +29,7 @@ inline bool operator==(const ShowOptions& a, const ShowOptions& b)
 }
 
 // The options text: lines "key=value" ending in LF or CR LF, empty lines ignored; keys "hold"
-// (1 to 3600 seconds), "order" ("listed" or "shuffle"), "fit" ("fit" or "fill"), each at most
+// (1 to 3600 seconds), "order" ("listed" or "shuffle"), "fit" ("fit", "fill" or "blur"), each at most
 // once, a missing one at its default. Anything else makes the whole text count for nothing:
 // then, as with no text at all (null), every option is at its default.
 ShowOptions ParseShowOptions(const char* pText, size_t nSize);

@@ -1,5 +1,6 @@
 #include "PreparedPicture.h"
 
+#include "Backdrop.h"
 #include "PixelScale.h"
 #include "SaverResource.h"
 #include "ShowOptions.h"
@@ -42,6 +43,31 @@ CBitmap ScalePart(const PixelRows& picture, const ShowGeometry& fit, int nBytesP
     return bmpScaled;
 }
 
+// fit=blur: the copy fills the area with the picture's backdrop (Backdrop.h), made from the part
+// that fills it, and the picture fitted over it.
+CBitmap ComposeOverBackdrop(const PixelRows& picture, const ShowGeometry& fill, int nBytesPerPixel)
+{
+    const BackdropGeometry backdrop = ComputeBackdrop(fill.m_nWidth, fill.m_nHeight);
+    CBitmap bmpSmall = ScalePart(picture,
+                                 ShowGeometry{backdrop.m_nSmallWidth, backdrop.m_nSmallHeight, 0, 0, fill.m_nCropLeft,
+                                              fill.m_nCropTop, fill.m_nCropWidth, fill.m_nCropHeight},
+                                 4);
+    const PixelRows small = DibPixels(bmpSmall);
+    if (small.m_pBits == nullptr || !BlurAndShade(small, backdrop.m_nRadius, backdrop.m_nShade))
+        return CBitmap{};
+    CBitmap bmpCopy =
+        ScalePart(small, ShowGeometry{fill.m_nWidth, fill.m_nHeight, 0, 0, 0, 0, small.m_nWidth, small.m_nHeight},
+                  nBytesPerPixel);
+    const PixelRows copy = DibPixels(bmpCopy);
+    const ShowGeometry fit = ComputeGeometry(fill.m_nWidth, fill.m_nHeight, picture.m_nWidth, picture.m_nHeight);
+    const PixelRows inside{copy.m_pBits + copy.m_nStride * fit.m_nTop +
+                               static_cast<ptrdiff_t>(fit.m_nLeft) * copy.m_nBytesPerPixel,
+                           fit.m_nWidth, fit.m_nHeight, copy.m_nStride, copy.m_nBytesPerPixel};
+    if (copy.m_pBits == nullptr || !ScalePixels(picture, inside))
+        return CBitmap{};
+    return bmpCopy;
+}
+
 bool IsClean(const ScaledPicture& scaled)
 {
     return std::all_of(scaled.m_wDissolved.begin(), scaled.m_wDissolved.end(), [](uint16_t w) { return w == 0; });
@@ -66,10 +92,10 @@ PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas)
 }
 
 PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
-                               PictureDecoder pfnDecode)
+                               PictureDecoder pfnDecode, const PictureCaption& caption)
 {
     CBitmap bmpPicture;
-    bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)));
+    bmpPicture.Attach(pfnDecode(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture), PictureNeed{areas, nFit}));
     const PixelRows pixels = DibPixels(bmpPicture);
     if (pixels.m_pBits == nullptr || pixels.m_nWidth <= 0 || pixels.m_nHeight <= 0)
         return BlackPicture(nPicture, areas);
@@ -83,7 +109,10 @@ PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas,
             *std::find_if(prepared.m_fits.begin(), prepared.m_fits.end(), [&](const ShowGeometry& g) {
                 return ShowSize{g.m_nWidth, g.m_nHeight} == size;
             });
-        prepared.m_scaled.push_back(ScaledPicture{size, ScalePart(pixels, fit, nBytesPerPixel)});
+        CBitmap bmpScaled = nFit == FIT_BLUR ? ComposeOverBackdrop(pixels, fit, nBytesPerPixel)
+                                             : ScalePart(pixels, fit, nBytesPerPixel);
+        DrawCaption(bmpScaled, caption);
+        prepared.m_scaled.push_back(ScaledPicture{size, std::move(bmpScaled)});
     }
     return prepared;
 }

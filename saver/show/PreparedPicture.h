@@ -1,14 +1,16 @@
 #pragma once
 
+#include "DecodeScale.h"
 #include "DissolvePattern.h"
 #include "Gdi.h"
+#include "PictureCaption.h"
 #include "ShowLayout.h"
 
 #include <vector>
 
 // Decodes resource "JPEG" nId of the program into a DIB section of 24 or 32 bits that the caller
-// owns; null when it cannot.
-using PictureDecoder = HBITMAP (*)(HMODULE hModule, UINT nId);
+// owns, as far reduced as need allows; null when it cannot.
+using PictureDecoder = HBITMAP (*)(HMODULE hModule, UINT nId, const PictureNeed& need);
 
 struct ScaledPicture
 {
@@ -23,8 +25,8 @@ struct ScaledPicture
 
 // One picture made ready for the screen: decoded, fitted to (or filling) each area of a layout,
 // then the part a fit shows scaled once, unclipped, to every size a fit draws it at, so that
-// drawing it is a 1:1 copy that shows the same pixels at every step. The decoded picture, at its
-// full size, goes as soon as its copies are made. A picture that does not decode has no size and
+// drawing it is a 1:1 copy that shows the same pixels at every step. The decoded picture, at the
+// size the areas need, goes as soon as its copies are made. A picture that does not decode has no size and
 // no bitmaps, and is fitted as a 1 x 1 square.
 struct PreparedPicture
 {
@@ -56,9 +58,10 @@ struct PreparedPicture
 };
 
 // Runs on any thread: it touches nothing but the objects it makes. The copies take 3 or 4 bytes
-// a pixel: 3, a quarter less, for one held beside the current picture.
+// a pixel: 3, a quarter less, for one held beside the current picture. A caption is drawn into
+// each copy, so that showing it costs a step nothing.
 PreparedPicture PreparePicture(int nPicture, const std::vector<ShowArea>& areas, int nFit, int nBytesPerPixel,
-                               PictureDecoder pfnDecode);
+                               PictureDecoder pfnDecode, const PictureCaption& caption = PictureCaption{});
 
 // A picture with nothing to show for these areas: its turn stays black.
 PreparedPicture BlackPicture(int nPicture, const std::vector<ShowArea>& areas);

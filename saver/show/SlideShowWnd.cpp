@@ -1,8 +1,11 @@
 #include "SlideShowWnd.h"
 
 #include "DisplayPower.h"
+#include "Dpi.h"
+#include "SaverResource.h"
 #include "PaintDC.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,6 +13,9 @@ namespace {
 
 constexpr UINT_PTR kShowTimer = 1;
 constexpr UINT kPictureReadyMessage = WM_APP;
+// What a paint of a window not yet drawn whole draws at most: the system gives a new window's
+// memory its pages as they are first written, a full screen's taking a good part of a second.
+constexpr int kFreshBandPixels = 256 * 1024;
 
 }  // namespace
 
@@ -32,6 +38,7 @@ LRESULT CSlideShowWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         Repaint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_SIZE:
+        m_nDrawnRows = 0;
         LayOut();
         return Default();
     case WM_DISPLAYCHANGE:
@@ -67,8 +74,8 @@ int CSlideShowWnd::OnCreate(LPCREATESTRUCTW pCreate)
 void CSlideShowWnd::OnTimer(UINT_PTR)
 {
     // A step the timer queued just before it was stopped; or the window stays black until the
-    // next picture is there.
-    if (m_bDisplayOff || m_bAwaitingNext)
+    // next picture is there, or until it has been drawn whole once.
+    if (m_bDisplayOff || m_bAwaitingNext || !IsDrawnWhole())
         return;
     const ShowStepResult step = StepShow(m_show, std::rand, m_program.m_options.m_nHoldSeconds * 1000);
     if (step.m_bDraw) {
@@ -90,10 +97,34 @@ void CSlideShowWnd::OnTimer(UINT_PTR)
 void CSlideShowWnd::OnPaint()
 {
     CPaintDC dc(this);
-    if (m_bDisplayOff)
+    if (m_bDisplayOff) {
         m_bRepaintPending = TRUE;
-    else
+        return;
+    }
+    if (IsDrawnWhole()) {
         Repaint(dc);
+        return;
+    }
+    // A band of rows a paint, so that no message waits long for the first touch of them; the
+    // rest comes again once the queue is empty.
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    const int nTop = m_nDrawnRows;
+    m_nDrawnRows += std::max(1, kFreshBandPixels / std::max(1, static_cast<int>(rcClient.right)));
+    dc.IntersectClipRect(0, nTop, rcClient.right, m_nDrawnRows);
+    Repaint(dc);
+    if (m_nDrawnRows < rcClient.bottom) {
+        const RECT rcRest{0, m_nDrawnRows, rcClient.right, rcClient.bottom};
+        ::InvalidateRect(m_hWnd, &rcRest, FALSE);
+    }
+}
+
+BOOL CSlideShowWnd::IsDrawnWhole()
+{
+    // A hidden window has nothing of its own to draw into.
+    RECT rcClient{};
+    GetClientRect(&rcClient);
+    return m_nDrawnRows >= rcClient.bottom || !::IsWindowVisible(m_hWnd);
 }
 
 // While the display is off nothing is stepped, drawn or prepared. When it comes back the show
@@ -126,8 +157,8 @@ void CSlideShowWnd::OnPowerSettingChange(const POWERBROADCAST_SETTING* pSetting)
 
 void CSlideShowWnd::OnDestroy()
 {
-    // While the window exists, so that no job posted to it is lost.
-    m_worker.Drain(m_hWnd);
+    // While the window exists, so that what was posted to it for a job goes with it.
+    m_worker.Abandon(m_hWnd);
     if (m_hDisplayNotify != nullptr)
         m_platform.UnregisterDisplayNotification(m_hDisplayNotify);
     m_hDisplayNotify = nullptr;
@@ -237,11 +268,18 @@ void CSlideShowWnd::PrepareMissing()
         return;
     const int nFit = m_program.m_options.m_nFit;
     if (m_bPictureStale)
-        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit, 4);
+        m_worker.Start(m_hWnd, m_pPicture->m_nPicture, m_areas, nFit, 4, CaptionOf(m_pPicture->m_nPicture));
     else if (m_nNextPicture >= 0 && m_pNext == nullptr)
         // Narrow beside a current picture whose wide copies it will take over (Widen); else wide.
-        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit, m_pPicture && m_pPicture->HasWideCopies() ? 3 : 4);
+        m_worker.Start(m_hWnd, m_nNextPicture, m_areas, nFit, m_pPicture && m_pPicture->HasWideCopies() ? 3 : 4,
+                       CaptionOf(m_nNextPicture));
     m_nJobLayout = m_nLayout;
+}
+
+PictureCaption CSlideShowWnd::CaptionOf(int nPicture)
+{
+    return PictureCaption{LoadCaption(nullptr, static_cast<UINT>(IDR_PICTURE1 + nPicture)),
+                          static_cast<int>(GetWindowDpi(m_hWnd))};
 }
 
 void CSlideShowWnd::TakeNextPicture()

@@ -41,6 +41,9 @@ private:
     std::vector<ShowArea> FindMonitors();
     // The show as it stands, the whole client area, into the window or a context it is given.
     void Repaint(HDC hDC);
+    // Whether every row of the window has been painted since it took its size: until then
+    // paints draw it a band at a time and the timer steps nothing.
+    BOOL IsDrawnWhole();
 
     // Draws a frame: the whole client area on a repaint, else what a timer step changes.
     void DrawFrame(CDC& dc, const ShowState& frame, BOOL bRepaint);
@@ -53,6 +56,8 @@ private:
     // Starts the one preparation the show lacks most, if none is under way: the current
     // picture for new areas, else the next.
     void PrepareMissing();
+    // Picture nPicture's caption as the window's monitor shows it.
+    PictureCaption CaptionOf(int nPicture);
     // The next picture, prepared, takes the current one's place, whose bitmaps go.
     void TakeNextPicture();
     // A picture that did not decode: the next in the order takes its turn, until every picture
@@ -79,4 +84,5 @@ private:
     BOOL m_bDisplayOff = FALSE;
     BOOL m_bLayoutPending = FALSE;
     BOOL m_bRepaintPending = FALSE;
+    int m_nDrawnRows = 0;  // the rows painted since the window took its size, from the top
 };

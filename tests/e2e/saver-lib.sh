@@ -28,3 +28,16 @@ start_preview() {
   pid=$!
 }
 child_of_host() { child=$(wndctl child "$parent" OrvWnd) && [ -n "$child" ]; }
+
+# colour_at X Y: which of the six one-colour test pictures (red, lime, blue, yellow, magenta,
+# cyan) the pixel shows (1 to 6), 0 for black, - for another.
+colour_at() {
+  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p' | awk '
+      function near(v, w) { return v - w < 48 && w - v < 48 }
+      { split("255 0 0 0 255 0 0 0 255 255 255 0 255 0 255 0 255 255", c, " ")
+        if ($1 + $2 + $3 < 48) { print 0; exit }
+        for (i = 0; i < 6; ++i)
+          if (near($1, c[3 * i + 1]) && near($2, c[3 * i + 2]) && near($3, c[3 * i + 3])) { print i + 1; exit }
+        print "-" }'
+}

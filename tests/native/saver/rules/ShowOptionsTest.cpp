@@ -23,6 +23,7 @@ TEST(ShowOptions, TableOfTexts)
         {"order=listed", defaults},
         {"fit=fill", {10, ORDER_LISTED, FIT_FILL}},
         {"fit=fit", defaults},
+        {"fit=blur\nhold=5", {5, ORDER_LISTED, FIT_BLUR}},
         {"hold=30\r\n\r\norder=shuffle\n\nfit=fill\r\n", {30, ORDER_SHUFFLE, FIT_FILL}},
         {"fit=fill\nhold=5", {5, ORDER_LISTED, FIT_FILL}},
         // Malformed: every option at its default, whatever else the text says.
@@ -35,6 +36,7 @@ TEST(ShowOptions, TableOfTexts)
         {"hold = 10\nfit=fill", defaults},
         {"fit=fill\nfit=fill", defaults},
         {"fit=Fill", defaults},
+        {"fit=blurred", defaults},
         {"order=random\nfit=fill", defaults},
         {"speed=2\nfit=fill", defaults},
         {"fit\n", defaults},

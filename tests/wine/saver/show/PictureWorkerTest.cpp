@@ -27,6 +27,6 @@ TEST(PictureWorker, AStrayMessageIsNeverTakenForAJob)
     }
     ASSERT_NE(pPicture, nullptr) << "the worker's own job still arrives";
     EXPECT_TRUE(pPicture->IsDecoded());
-    worker.Drain(hWnd);
+    worker.Abandon(hWnd);
     DestroyWindow(hWnd);
 }

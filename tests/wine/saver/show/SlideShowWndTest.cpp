@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -57,8 +59,8 @@ TEST(SlideShowWnd, ADisplayChangeFitsTheCurrentPictureToTheNewMonitors)
 // without a step: the window stays black and steps on from where it stood.
 TEST(SlideShowWnd, AnUndecodablePictureIsSkippedAndALateOneWaitedForWithoutAStep)
 {
-    const PictureDecoder decoder = [](HMODULE hModule, UINT nId) {
-        return nId == IDR_PICTURE1 + 2 ? nullptr : ColourPicture(hModule, nId);
+    const PictureDecoder decoder = [](HMODULE hModule, UINT nId, const PictureNeed& need) {
+        return nId == IDR_PICTURE1 + 2 ? nullptr : ColourPicture(hModule, nId, need);
     };
     CSlideShowWnd* pShow = CreateHiddenShow(152, 112, decoder, nullptr, ShowProgram{5, {}});
     ASSERT_NE(pShow, nullptr);
@@ -105,28 +107,66 @@ TEST(SlideShowWnd, WhenNoPictureDecodesTheWindowStaysBlackAndStepsNothing)
     DestroyWindow(hWnd);
 }
 
-// A window destroyed while a picture is being prepared leaves no thread, job or bitmap behind:
-// every bitmap the decoder handed out is gone once the window is.
-TEST(SlideShowWnd, DestroyWhilePreparingLeavesNothingBehind)
+namespace {
+
+int CountThreads()
 {
-    static std::vector<HBITMAP> s_decoded;
+    const HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int nThreads = 0;
+    for (BOOL b = Thread32First(hSnapshot, &entry); b; b = Thread32Next(hSnapshot, &entry))
+        nThreads += entry.th32OwnerProcessID == GetCurrentProcessId();
+    CloseHandle(hSnapshot);
+    return nThreads;
+}
+
+template <typename Pred>
+bool PollUntil(Pred pred)
+{
+    const DWORD nStart = GetTickCount();
+    while (!pred() && GetTickCount() - nStart < 20000)
+        Sleep(10);
+    return pred();
+}
+
+}  // namespace
+
+// A window destroyed while its picture is being decoded does not wait for the decoder: the
+// destruction returns while the decoder is still held, and once it lets go the picture's
+// bitmaps and the thread go too, and nothing is posted to the window that is gone.
+TEST(SlideShowWnd, DestroyWhilePreparingReturnsAtOnceAndLeavesNothingBehind)
+{
+    static HBITMAP s_decoded[3];
+    static volatile LONG s_nDecoded = 0;
     static const HANDLE s_hDecoding = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    const PictureDecoder slowDecoder = [](HMODULE hModule, UINT nId) {
+    static const HANDLE s_hRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    static LONG s_nHeldOut = 0;
+    const PictureDecoder heldDecoder = [](HMODULE hModule, UINT nId, const PictureNeed& need) {
         SetEvent(s_hDecoding);
-        Sleep(100);
-        const HBITMAP hBitmap = LoadJpegResource(hModule, nId);
-        s_decoded.push_back(hBitmap);
+        // Held until the test lets go; a wait that runs out means the window waited for it.
+        if (WaitForSingleObject(s_hRelease, 20000) != WAIT_OBJECT_0)
+            InterlockedIncrement(&s_nHeldOut);
+        const HBITMAP hBitmap = LoadJpegResource(hModule, nId, need);
+        s_decoded[s_nDecoded] = hBitmap;
+        InterlockedIncrement(&s_nDecoded);
         return hBitmap;
     };
-    for (int i = 0; i < 4; ++i) {
-        CSlideShowWnd* pShow = CreateHiddenShow(640, 480, slowDecoder);
+    const int nThreadsBefore = CountThreads();
+    for (int i = 0; i < 3; ++i) {
+        ResetEvent(s_hRelease);
+        CSlideShowWnd* pShow = CreateHiddenShow(640, 480, heldDecoder);
         ASSERT_NE(pShow, nullptr);
         ASSERT_EQ(WaitForSingleObject(s_hDecoding, 20000), WAIT_OBJECT_0);
         DestroyWindow(pShow->m_hWnd);
-        MSG msg;
-        EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
+        SetEvent(s_hRelease);
+        EXPECT_EQ(s_nHeldOut, 0) << "the destruction waited for the decoder";
+        ASSERT_TRUE(PollUntil([&] { return s_nDecoded == i + 1; }));
     }
-    EXPECT_EQ(s_decoded.size(), 4u);
-    for (HBITMAP hBitmap : s_decoded)
-        EXPECT_EQ(GetObjectType(hBitmap), 0u) << hBitmap;
+    EXPECT_TRUE(PollUntil([&] {
+        return std::all_of(std::begin(s_decoded), std::end(s_decoded), [](HBITMAP h) { return GetObjectType(h) == 0; });
+    })) << "a picture's bitmap outlived its window";
+    EXPECT_TRUE(PollUntil([&] { return CountThreads() == nThreadsBefore; })) << "a worker thread outlived its window";
+    MSG msg;
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP, PM_NOREMOVE));
 }

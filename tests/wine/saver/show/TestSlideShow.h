@@ -3,6 +3,7 @@
 #include "JpegResource.h"
 #include "SaverPlatformFake.h"
 #include "SaverResource.h"
+#include "ShowOptions.h"
 #include "ShowGeometry.h"
 #include "ShowStep.h"
 #include "SlideShowWnd.h"
@@ -18,7 +19,7 @@ constexpr uint32_t kRgb = 0xFFFFFF;
 constexpr int kStepsToFirstHold = kDissolveLastStep + 1 + kSlideLastStep + 1;
 constexpr int kStepsPerPicture = 1 + kDissolveLastStep + 1 + kSlideLastStep + 1;
 
-inline HBITMAP NoPicture(HMODULE, UINT)
+inline HBITMAP NoPicture(HMODULE, UINT, const PictureNeed&)
 {
     return nullptr;
 }
@@ -30,7 +31,7 @@ inline uint32_t PictureColour(int nPicture)
     return colours[nPicture % 6];
 }
 
-inline HBITMAP ColourPicture(HMODULE, UINT nId)
+inline HBITMAP ColourPicture(HMODULE, UINT nId, const PictureNeed&)
 {
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 1024, -768, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -136,13 +137,14 @@ private:
     CDC m_cdc{m_dc};
 };
 
-// Picture 1 scaled whole, once, to dw x dh by the show's scaler: what every step must show, only
-// moved. The scaler's pixels themselves are owned by its native test.
+// Picture 1 decoded as for an area of dw x dh, then scaled whole, once, to that size by the
+// show's scaler: what every step must show, only moved. The scaler's pixels themselves are owned
+// by its native test.
 inline std::vector<uint32_t> ScaledOnce(int nWidth, int nHeight)
 {
     CDibTarget target(nWidth, nHeight);
     CBitmap bmpPicture, bmpScaled;
-    bmpPicture.Attach(LoadJpegResource(nullptr, IDR_PICTURE1));
+    bmpPicture.Attach(LoadJpegResource(nullptr, IDR_PICTURE1, PictureNeed{{{0, 0, nWidth, nHeight}}, FIT_FIT}));
     bmpScaled.CreateScaledCopy(bmpPicture, nWidth, nHeight);
     HDC hSource = CreateCompatibleDC(nullptr);
     HGDIOBJ hOld = SelectObject(hSource, bmpScaled);
