@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 enum ShowOrder
 {
@@ -12,6 +13,7 @@ enum ShowFit
 {
     FIT_FIT = 0,   // the whole picture, black bands where the shapes differ
     FIT_FILL = 1,  // the whole area, the picture cropped about its centre
+    FIT_BLUR = 2,  // the whole picture, a blurred, darkened copy of it in the bands
 };
 
 // How a built saver shows its pictures, fixed when it is built.
@@ -32,3 +34,6 @@ inline bool operator==(const ShowOptions& a, const ShowOptions& b)
 // once, a missing one at its default. Anything else makes the whole text count for nothing:
 // then, as with no text at all (null), every option is at its default.
 ShowOptions ParseShowOptions(const char* pText, size_t nSize);
+
+// The options text that ParseShowOptions reads back as these options: every key, CR LF lines.
+std::string WriteShowOptions(const ShowOptions& options);
