@@ -204,6 +204,11 @@ void TakeValues(const Values& values, SaverDescription& description)
         strIdFrom = "id";
     });
     CheckId(description.m_strId, nIdLine, strIdFrom);
+    for (const char* pszKey : {"picture", "icon"})
+        take(pszKey, [&](const std::string& v, int n) {
+            if (!IsPlainUtf8(v))
+                Fail(n, std::string(pszKey) + ": the name is not UTF-8 or holds a control character");
+        });
     take("picture", [&](const std::string& v, int n) {
         description.m_strPicture = v;
         description.m_nPictureLine = n;

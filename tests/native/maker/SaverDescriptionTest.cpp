@@ -56,6 +56,7 @@ TEST(SaverDescription, ReadsValidFormsAndNamesTheFirstFault)
         {"[saver]\nname=Lake\n[photos]\n[a] %02d \"q\" #1;2.jpg = x\n", -1, "photos=[a] %02d \"q\" #1;2.jpg = x@4 "},
         {"[saver]\nname=Lake\n[photos]\n%02d \"q\" [1]#;2.jpg = x\n", -1, "photos=%02d \"q\" [1]#;2.jpg = x@4 "},
         {"[saver]\nname=Lake\n[photos]\na\tb.jpg\n", 4, "control character"},
+        {"[saver]\nname=Lake\nicon=a\x1b.ico\n" + kPhotos, 3, "icon: the name is not UTF-8 or holds a control"},
         {"[saver]\nname=Lake\n[show]\ncaption=text\n[photos]\na.jpg = " + std::string(256, 'x') + "\n", 6,
          "longer than 255"},
         {"[saver]\nname=Lake\n[show]\ncaption=exif\n" + kPhotos, 4, "not one of none or text or date"},
