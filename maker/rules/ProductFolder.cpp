@@ -70,9 +70,11 @@ std::string Pictures(const MadeProduct& product)
     for (size_t i = 1; i <= product.m_captions.size(); ++i)
         str += std::to_string(i) + " JPEG \"" + std::to_string(i) + ".jpg\"\r\n";
     str += "\r\n1 SHOW \"show.txt\"\r\n";
+    // Type CAPTION written in lower case: windres reads CAPTION as the dialog statement, and
+    // stores a type's name in upper case.
     for (size_t i = 1; i <= product.m_captions.size(); ++i)
         if (!product.m_captions[i - 1].empty())
-            str += std::to_string(i) + " CAPTION \"" + CaptionName(i) + "\"\r\n";
+            str += std::to_string(i) + " caption \"" + CaptionName(i) + "\"\r\n";
     return str;
 }
 

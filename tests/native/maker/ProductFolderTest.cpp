@@ -80,7 +80,7 @@ TEST(ProductFolder, EachFileReadsBackAndBadTextsAreRefused)
         EXPECT_EQ(files["caption-1.txt"], "Grandma's 80th");
         EXPECT_EQ(files.count("caption-2.txt"), 0u);
         EXPECT_NE(files["pictures.rc"].find(
-                      "3 JPEG \"3.jpg\"\r\n\r\n1 SHOW \"show.txt\"\r\n1 CAPTION \"caption-1.txt\"\r\n3 CAPTION"),
+                      "3 JPEG \"3.jpg\"\r\n\r\n1 SHOW \"show.txt\"\r\n1 caption \"caption-1.txt\"\r\n3 caption"),
                   std::string::npos);
         EXPECT_NE(files["product.cmake"].find("icon.ico show.txt 1.jpg caption-1.txt 2.jpg 3.jpg caption-3.txt)"),
                   std::string::npos);
