@@ -54,6 +54,10 @@ endif()
 set(ORVANTA_PRODUCT_GENERATED ${CMAKE_BINARY_DIR}/product)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/product/ProductIdentity.h.in ${ORVANTA_PRODUCT_GENERATED}/ProductIdentity.h @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/product/ProductFiles.rch.in ${ORVANTA_PRODUCT_GENERATED}/ProductFiles.rch @ONLY)
+# Both programs' manifests name the product they are.
+configure_file(${PROJECT_SOURCE_DIR}/resources/installer/installer.manifest.in
+  ${ORVANTA_PRODUCT_GENERATED}/installer.manifest @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/saver/saver.manifest.in ${ORVANTA_PRODUCT_GENERATED}/saver.manifest @ONLY)
 
 # What the code of every program and tool includes to know its product.
 add_library(orvanta_product INTERFACE)

@@ -27,6 +27,11 @@ public:
     // Parses the text up to nSize bytes or the first NUL, whichever comes first.
     void Parse(const char* pText, size_t nSize);
 
+    // The text that Parse reads back as this script, CR LF lines (InstallScriptWriter.cpp). False
+    // when a value holds a line end or NUL, or a file's source a comma or a leading '[', which no
+    // script can carry.
+    bool Write(std::string& strText) const;
+
     // Expands $(SYSTEMDIR), given the system directory as GetSystemDirectoryA returns it.
     static void ExpandMacros(std::string& text, const std::string& strSystemDir);
 

@@ -94,6 +94,36 @@ TextCheck CheckCodePageText(const std::string& strUtf8, int nCodePage)
     return check;
 }
 
+bool IsPlainUtf8(const std::string& str)
+{
+    for (size_t i = 0; i < str.size();) {
+        char32_t nCodePoint = 0;
+        if (!DecodeNext(str, i, nCodePoint) || IsControl(nCodePoint))
+            return false;
+    }
+    return true;
+}
+
+bool ToCodePage(const std::string& strUtf8, int nCodePage, std::string& strOut)
+{
+    if (CheckCodePageText(strUtf8, nCodePage).m_nFault != TEXT_OK)
+        return false;
+    const std::string strTarget = "CP" + std::to_string(nCodePage);
+    const iconv_t converter = iconv_open(strTarget.c_str(), "UTF-8");
+    const std::unique_ptr<void, IconvClose> closer(converter);
+    std::string strIn = strUtf8;
+    // No character of these code pages takes more than two bytes.
+    strOut.assign(strIn.size() * 2, '\0');
+    char* pIn = &strIn[0];
+    size_t nIn = strIn.size();
+    char* pOut = &strOut[0];
+    size_t nOut = strOut.size();
+    if (!strIn.empty() && iconv(converter, &pIn, &nIn, &pOut, &nOut) == static_cast<size_t>(-1))
+        return false;
+    strOut.resize(strOut.size() - nOut);
+    return true;
+}
+
 std::string HexCodePoint(char32_t nCodePoint)
 {
     char szHex[16];

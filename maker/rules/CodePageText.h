@@ -21,6 +21,12 @@ struct TextCheck
 
 TextCheck CheckCodePageText(const std::string& strUtf8, int nCodePage);
 
+// Valid UTF-8 without a control character.
+bool IsPlainUtf8(const std::string& str);
+
+// The text's bytes in the code page; false for a text that CheckCodePageText faults.
+bool ToCodePage(const std::string& strUtf8, int nCodePage, std::string& strOut);
+
 // U+XXXX's digits: at least four, upper case.
 std::string HexCodePoint(char32_t nCodePoint);
 std::string Utf8Of(char32_t nCodePoint);

@@ -1,6 +1,7 @@
 #include "SaverDescription.h"
 
 #include "CodePageText.h"
+#include "SaverIds.h"
 #include "TextLines.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace {
 constexpr int kMaxIdLength = 32;
 constexpr int kMaxNameLength = 60;
 constexpr int kMaxTextLength = 120;
+constexpr size_t kMaxCaptionBytes = 255;
 
 // What a bad line says; the reader stops at the first.
 struct Fault
@@ -67,26 +69,19 @@ int ParseNumber(const std::string& strValue, int nLine, const std::string& strKe
     return nValue;
 }
 
-std::string ParseChoice(const std::string& strValue, int nLine, const std::string& strKey,
-                        std::initializer_list<const char*> choices)
+// The index of the value among the choices.
+int ParseChoice(const std::string& strValue, int nLine, const std::string& strKey,
+                std::initializer_list<const char*> choices)
 {
     std::string strList;
+    int nIndex = 0;
     for (const char* pszChoice : choices) {
         if (strValue == pszChoice)
-            return strValue;
+            return nIndex;
         strList += (strList.empty() ? "" : " or ") + std::string(pszChoice);
+        ++nIndex;
     }
     Fail(nLine, strKey + ": \"" + strValue + "\" is not one of " + strList);
-}
-
-bool IsReservedDeviceName(const std::string& strId)
-{
-    static const std::set<std::string> names = {"con", "prn", "aux", "nul"};
-    const std::string strLower = Lower(strId);
-    if (names.count(strLower) != 0)
-        return true;
-    return strLower.size() == 4 && (strLower.compare(0, 3, "com") == 0 || strLower.compare(0, 3, "lpt") == 0) &&
-           strLower[3] >= '1' && strLower[3] <= '9';
 }
 
 void CheckId(const std::string& strId, int nLine, const std::string& strFrom)
@@ -97,10 +92,17 @@ void CheckId(const std::string& strId, int nLine, const std::string& strFrom)
         Fail(nLine, "id: \"" + strId + "\" may hold only letters and digits (A-Z, a-z, 0-9)");
     if (static_cast<int>(strId.size()) > kMaxIdLength)
         Fail(nLine, "id: \"" + strId + "\" is longer than " + std::to_string(kMaxIdLength) + " characters");
-    if (IsReservedDeviceName(strId))
-        Fail(nLine, "id: \"" + strId + "\" is a device name of Windows and cannot name a file");
-    if (Lower(strId) == "orvanta")
-        Fail(nLine, "id: \"" + strId + "\" is the id of the saver this maker ships; choose another");
+    const char* const reasons[] = {
+        nullptr,
+        "is a device name of Windows and cannot name a file",
+        "is the id of the saver this maker ships",
+        "is the name of a screen saver that Windows ships",
+        "is a name that Windows or a well-known maker uses for its keys and folders",
+    };
+    const IdOwner owner = OwnerOfId(strId);
+    if (owner != ID_FREE)
+        Fail(nLine, "id: \"" + strId + "\" " + reasons[owner] + "; choose another (" +
+                        (strFrom == "id" ? "id=" : "give id=") + ")");
 }
 
 void CheckText(const std::string& strKey, const std::string& strText, int nLine, int nMaxLength,
@@ -126,7 +128,7 @@ const std::map<std::string, std::set<std::string>>& KnownKeys()
 {
     static const std::map<std::string, std::set<std::string>> keys = {
         {"saver", {"name", "id", "credit", "publisher", "picture", "icon", "language"}},
-        {"show", {"hold", "order", "fit", "maxsize"}},
+        {"show", {"hold", "order", "fit", "maxsize", "caption"}},
     };
     return keys;
 }
@@ -137,17 +139,20 @@ void ReadLine(const std::string& strLine, int nLine, std::string& strSection, Va
     const std::string strContent = Trim(WithoutComment(strLine));
     if (strContent.empty() || strContent[0] == '#')
         return;
-    if (strContent.front() == '[') {
-        const std::string strName = Lower(strContent);
-        if (strName != "[saver]" && strName != "[show]" && strName != "[photos]")
-            Fail(nLine, "unknown section " + strContent + ": the sections are [saver], [show] and [photos]");
+    // Under [photos] a line that names no section is a name, which may begin with '['.
+    const std::string strName = Lower(strContent);
+    if (strName == "[saver]" || strName == "[show]" || strName == "[photos]") {
         strSection = strName.substr(1, strName.size() - 2);
         return;
     }
+    if (strContent.front() == '[' && strSection != "photos")
+        Fail(nLine, "unknown section " + strContent + ": the sections are [saver], [show] and [photos]");
     if (strSection.empty())
         Fail(nLine, "a line before the first section; begin with [saver]");
     if (strSection == "photos") {
-        photos.push_back(PhotoEntry{strContent, nLine});
+        if (!IsPlainUtf8(strContent))
+            Fail(nLine, "the line is not UTF-8 or holds a control character");
+        photos.push_back(PhotoEntry{strContent, nLine, std::string()});
         return;
     }
     const size_t nEquals = strContent.find('=');
@@ -169,7 +174,8 @@ void TakeValues(const Values& values, SaverDescription& description)
             apply(found->second.first, found->second.second);
     };
     take("language", [&](const std::string& v, int n) {
-        description.m_strLanguage = ParseChoice(v, n, "language", {"ja", "en"});
+        const char* const languages[] = {"ja", "en"};
+        description.m_strLanguage = languages[ParseChoice(v, n, "language", {"ja", "en"})];
     });
     const std::string& strLanguage = description.m_strLanguage;
     const auto found = values.find("name");
@@ -198,6 +204,11 @@ void TakeValues(const Values& values, SaverDescription& description)
         strIdFrom = "id";
     });
     CheckId(description.m_strId, nIdLine, strIdFrom);
+    for (const char* pszKey : {"picture", "icon"})
+        take(pszKey, [&](const std::string& v, int n) {
+            if (!IsPlainUtf8(v))
+                Fail(n, std::string(pszKey) + ": the name is not UTF-8 or holds a control character");
+        });
     take("picture", [&](const std::string& v, int n) {
         description.m_strPicture = v;
         description.m_nPictureLine = n;
@@ -206,13 +217,29 @@ void TakeValues(const Values& values, SaverDescription& description)
         description.m_strIcon = v;
         description.m_nIconLine = n;
     });
-    take("hold", [&](const std::string& v, int n) { description.m_nHold = ParseNumber(v, n, "hold", 1, 3600); });
+    ShowOptions& show = description.m_show;
+    take("hold", [&](const std::string& v, int n) { show.m_nHoldSeconds = ParseNumber(v, n, "hold", 1, 3600); });
     take("order", [&](const std::string& v, int n) {
-        description.m_strOrder = ParseChoice(v, n, "order", {"listed", "shuffle"});
+        show.m_nOrder = ParseChoice(v, n, "order", {"listed", "shuffle"});
     });
-    take("fit", [&](const std::string& v, int n) { description.m_strFit = ParseChoice(v, n, "fit", {"fit", "fill"}); });
+    take("fit", [&](const std::string& v, int n) { show.m_nFit = ParseChoice(v, n, "fit", {"fit", "fill", "blur"}); });
+    take("caption", [&](const std::string& v, int n) {
+        description.m_nCaption = ParseChoice(v, n, "caption", {"none", "text", "date"});
+    });
     take("maxsize",
          [&](const std::string& v, int n) { description.m_nMaxSize = ParseNumber(v, n, "maxsize", 16, 8192); });
+}
+
+// With caption=text, "path = caption": the first " = " parts them, so a caption may hold one.
+void TakeCaption(PhotoEntry& entry)
+{
+    const size_t nEquals = entry.m_strPath.find(" = ");
+    if (nEquals == std::string::npos)
+        return;
+    entry.m_strCaption = Trim(entry.m_strPath.substr(nEquals + 3));
+    entry.m_strPath = Trim(entry.m_strPath.substr(0, nEquals));
+    if (entry.m_strCaption.size() > kMaxCaptionBytes)
+        Fail(entry.m_nLine, "the caption is longer than " + std::to_string(kMaxCaptionBytes) + " bytes");
 }
 
 }  // namespace
@@ -228,6 +255,9 @@ bool ReadSaverDescription(const std::string& strText, SaverDescription& descript
         for (size_t i = 0; i < lines.size(); ++i)
             ReadLine(lines[i], static_cast<int>(i + 1), strSection, values, description.m_photos);
         TakeValues(values, description);
+        if (description.m_nCaption == CAPTION_TEXT)
+            for (PhotoEntry& entry : description.m_photos)
+                TakeCaption(entry);
         if (description.m_photos.empty())
             Fail(0, "no photos: list files or folders under [photos]");
     } catch (const Fault& fault) {

@@ -1,16 +1,27 @@
 #pragma once
 
+#include "ShowOptions.h"
+
 #include <string>
 #include <vector>
 
 // A description of a saver to make: a UTF-8 INI file of three sections, [saver], [show] and
 // [photos]. Paths stay as written, relative to the description's folder.
 
-// A line of [photos]: a file, or a folder standing for the photos in it.
+// A line of [photos]: a file, or a folder standing for the photos in it, and with caption=text
+// the caption after " = ", which each of its photos shows.
 struct PhotoEntry
 {
     std::string m_strPath;
     int m_nLine;
+    std::string m_strCaption;
+};
+
+enum CaptionMode
+{
+    CAPTION_NONE,
+    CAPTION_TEXT,  // as the [photos] lines give them
+    CAPTION_DATE,  // the date each photo was taken, from its EXIF
 };
 
 struct SaverDescription
@@ -24,9 +35,8 @@ struct SaverDescription
     std::string m_strIcon;  // empty: the product's own
     int m_nIconLine = 0;
     std::string m_strLanguage = "ja";
-    int m_nHold = 10;
-    std::string m_strOrder = "listed";
-    std::string m_strFit = "fit";
+    ShowOptions m_show;
+    int m_nCaption = CAPTION_NONE;
     int m_nMaxSize = 3840;
     std::vector<PhotoEntry> m_photos;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 enum ShowOrder
 {
@@ -33,3 +34,6 @@ inline bool operator==(const ShowOptions& a, const ShowOptions& b)
 // once, a missing one at its default. Anything else makes the whole text count for nothing:
 // then, as with no text at all (null), every option is at its default.
 ShowOptions ParseShowOptions(const char* pText, size_t nSize);
+
+// The options text that ParseShowOptions reads back as these options: every key, CR LF lines.
+std::string WriteShowOptions(const ShowOptions& options);

@@ -79,16 +79,18 @@ write_msis() {
 # product_setting DIR NAME: ORVANTA_PRODUCT_<NAME> of DIR/product.cmake (files relative to DIR).
 product_setting() { LC_ALL=C sed -n "s/^set(ORVANTA_PRODUCT_$2 \\([^ )]*\\)).*/\\1/p" "$1/product.cmake"; }
 
-# write_default_msis DIR: write_msis for the product this tree builds unless told otherwise
-# (resources/product): its programs-list name from its install script, its publisher from its
-# texts, both in its language's code page.
-write_default_msis() {
-  local product=resources/product language codepage name publisher
-  language=$(product_setting $product LANGUAGE)
+# write_product_msis DIR PRODUCT: write_msis for the product of the folder PRODUCT (cmake/Product.cmake's
+# shape: resources/product, or the one scripts/make-saver writes): its programs-list name from its
+# install script, its publisher from its texts (their resource escapes undone), both in its
+# language's code page.
+write_product_msis() {
+  local product=$2 language codepage name publisher
+  language=$(product_setting "$product" LANGUAGE)
   codepage=$(text_code_page "$language")
-  name=$(LC_ALL=C sed -n 's/^DISPLAYNAME=\(.*\)\r$/\1/p' "$product/$(product_setting $product SCRIPT)" | iconv -f "CP$codepage" -t UTF-8)
-  publisher=$(LC_ALL=C sed -n 's/^#define PRODUCT_PUBLISHER "\(.*\)"\r\?$/\1/p' $product/texts.rch |
+  name=$(LC_ALL=C sed -n 's/^DISPLAYNAME=\(.*\)\r$/\1/p' "$product/$(product_setting "$product" SCRIPT)" |
     iconv -f "CP$codepage" -t UTF-8)
-  write_msis "$1" "$(product_setting $product ID)" "$name" "$publisher" "$language" \
-    "$product/$(product_setting $product ICON)"
+  publisher=$(LC_ALL=C sed -n 's/^#define PRODUCT_PUBLISHER "\(.*\)"\r\?$/\1/p' "$product/texts.rch" |
+    iconv -f "CP$codepage" -t UTF-8 | perl -pe 's/""/"/g; s/\\\\/\\/g')
+  write_msis "$1" "$(product_setting "$product" ID)" "$name" "$publisher" "$language" \
+    "$product/$(product_setting "$product" ICON)"
 }

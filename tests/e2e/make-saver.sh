@@ -4,7 +4,8 @@
 # with EXIF orientation 6 and a GPS position, a PNG), installed silently beside the default
 # saver: full screen its photos stand in order and the portrait upright (green band on top), its
 # pictures carry no metadata; its uninstall names the default saver again. A bad description:
-# a message naming file and line, exit status 1, nothing written.
+# a message naming file and line, exit status 1, nothing written. A folder that is not the
+# maker's as --out: refused and untouched. A second run in the tree waits for the first.
 . "$(dirname "$0")/saver-lib.sh"
 e2e_begin 1024x768
 
@@ -88,3 +89,38 @@ status=$?
 e2e_check "a bad description fails with status 1" test "$status" = 1
 e2e_check "naming its file and line" grep -q "bad.ini:3: id" "$work/make.log"
 e2e_check "and writes nothing" test ! -e "$work/bad"
+
+# --out naming someone's folder: refused before any photo is read, every file as it was, and
+# nothing left beside it.
+check_foreign_out_refused() {
+  local foreign=$work/foreign before status
+  mkdir -p "$foreign/sub"
+  echo 'notes of mine' >"$foreign/notes.txt"
+  cp "$work/photos/a-landscape.jpg" "$foreign/sub/"
+  listing() { (cd "$foreign" && find . -printf '%p %s %T@\n' | LC_ALL=C sort && find . -type f -exec sha256sum {} + | LC_ALL=C sort); }
+  before=$(listing)
+  make_saver "$work/saver.ini" --out "$foreign"
+  status=$?
+  e2e_check "a non-empty folder not made by the maker is refused as --out" test "$status" = 1
+  e2e_check "saying why" grep -q "is not empty and not an earlier output of $ID" "$work/make.log"
+  e2e_check "and is left as it was" test "$(listing)" = "$before"
+  e2e_check "with nothing beside it" test -z "$(find "$work" -maxdepth 1 -name '.make-saver*' -print -quit)"
+}
+
+# A second run while the tree's lock is held says that it waits, and goes on once it is free.
+check_second_run_waits() {
+  local pid status
+  exec 8>"$ORVANTA_ROOT/build/make-saver.lock"
+  flock 8
+  make_saver "$work/bad.ini" --out "$work/bad" 8>&- &
+  pid=$!
+  e2e_check "a second run says it waits" wait_until 120 grep -q "waiting for another run in this tree" "$work/make.log"
+  e2e_check "and waits" kill -0 "$pid"
+  exec 8>&-
+  wait "$pid"
+  status=$?
+  e2e_check "it goes on when the first ends" grep -q "bad.ini:3: id" "$work/make.log"
+  e2e_check "to its own outcome" test "$status" = 1
+}
+check_foreign_out_refused
+check_second_run_waits

@@ -1,5 +1,5 @@
 // Owning tier: native. The show options' text: each key, its bounds, and what makes it count for
-// nothing.
+// nothing; the maker's writer read back.
 #include "ShowOptions.h"
 
 #include <gtest/gtest.h>
@@ -50,4 +50,19 @@ TEST(ShowOptions, TableOfTexts)
     // No resource at all; a NUL inside the text.
     EXPECT_EQ(ParseShowOptions(nullptr, 0), defaults);
     EXPECT_EQ(ParseShowOptions("fit=fill\0", 9), defaults);
+}
+
+TEST(ShowOptions, WrittenTextReadsBack)
+{
+    const ShowOptions rows[] = {
+        {},
+        {1, ORDER_SHUFFLE, FIT_FILL},
+        {3600, ORDER_LISTED, FIT_FIT},
+        {25, ORDER_SHUFFLE, FIT_BLUR},
+    };
+    for (const ShowOptions& options : rows) {
+        const std::string strText = WriteShowOptions(options);
+        EXPECT_EQ(ParseShowOptions(strText.data(), strText.size()), options) << strText;
+    }
+    EXPECT_EQ(WriteShowOptions(ShowOptions{}), "hold=10\r\norder=listed\r\nfit=fit\r\n");
 }
