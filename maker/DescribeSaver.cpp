@@ -36,8 +36,10 @@ std::string RequireFile(const fs::path& folder, const std::string& strKey, const
     return path.u8string();
 }
 
-// A folder stands for its photos (not those of folders within), in the order of ComesBefore.
-std::vector<std::string> ExpandPhotos(const fs::path& folder, const PhotoEntry& entry)
+// A folder stands for its photos (not those of folders within), in the order of ComesBefore;
+// what is named like a photo is taken whatever it is, so that a dangling link or a folder so
+// named is refused by name rather than passed over. The rest is counted in nSkipped.
+std::vector<std::string> ExpandPhotos(const fs::path& folder, const PhotoEntry& entry, size_t& nSkipped)
 {
     const fs::path path = Resolve(folder, entry.m_strPath);
     std::error_code ec;
@@ -46,13 +48,18 @@ std::vector<std::string> ExpandPhotos(const fs::path& folder, const PhotoEntry& 
     if (!fs::is_directory(path, ec))
         throw Failure{entry.m_nLine, "no such file or folder: " + path.u8string()};
     std::vector<std::string> names;
-    for (const fs::directory_entry& file : fs::directory_iterator(path, ec))
-        if (file.is_regular_file(ec) && IsPhotoName(file.path().filename().u8string()))
-            names.push_back(file.path().filename().u8string());
+    for (const fs::directory_entry& file : fs::directory_iterator(path, ec)) {
+        std::string strName = file.path().filename().u8string();
+        if (IsPhotoName(strName))
+            names.push_back(std::move(strName));
+        else if (std::error_code ecKind; !file.is_directory(ecKind))
+            ++nSkipped;
+    }
     if (ec)
         throw Failure{entry.m_nLine, "cannot read the folder " + path.u8string()};
     if (names.empty())
-        throw Failure{entry.m_nLine, "the folder " + path.u8string() + " holds no .jpg, .jpeg or .png files"};
+        throw Failure{entry.m_nLine,
+                      "the folder " + path.u8string() + " holds no .jpg, .jpeg, .png, .heic, .heif or .webp files"};
     std::sort(names.begin(), names.end(), ComesBefore);
     std::vector<std::string> photos;
     for (const std::string& strName : names)
@@ -66,8 +73,9 @@ void Print(const SaverDescription& d, const fs::path& folder)
         d.m_strPicture.empty() ? "" : RequireFile(folder, "picture", d.m_strPicture, d.m_nPictureLine);
     const std::string strIcon = d.m_strIcon.empty() ? "" : RequireFile(folder, "icon", d.m_strIcon, d.m_nIconLine);
     std::vector<std::string> photos;
+    size_t nSkipped = 0;
     for (const PhotoEntry& entry : d.m_photos) {
-        for (std::string& strPhoto : ExpandPhotos(folder, entry))
+        for (std::string& strPhoto : ExpandPhotos(folder, entry, nSkipped))
             photos.push_back(std::move(strPhoto));
         if (photos.size() > kMaxPhotos)
             throw Failure{entry.m_nLine, "more than 9,999 photos: a saver shows at most 9,999"};
@@ -77,7 +85,7 @@ void Print(const SaverDescription& d, const fs::path& folder)
         << "\npublisher=" << d.m_strPublisher << "\nlanguage=" << d.m_strLanguage
         << "\ncodepage=" << CodePageOf(d.m_strLanguage) << "\npicture=" << strPicture << "\nicon=" << strIcon
         << "\nhold=" << d.m_nHold << "\norder=" << d.m_strOrder << "\nfit=" << d.m_strFit
-        << "\nmaxsize=" << d.m_nMaxSize << "\n";
+        << "\nmaxsize=" << d.m_nMaxSize << "\nskipped=" << nSkipped << "\n";
     for (const std::string& strPhoto : photos)
         out << "photo=" << strPhoto << "\n";
     std::cout << out.str();
