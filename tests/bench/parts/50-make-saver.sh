@@ -48,7 +48,8 @@ photos() {
   for f in "$work"/folder/*; do printf '%s\0%s\0' "$((++i))" "$f"; done |
     xargs -0 -n 2 -P "$(nproc)" bash -c 'exec "$0" "$3" "$1/$2.jpg" 1280' "$root/maker/normalise-photo" "$work/out"
 }
+make_saver() { "$root/scripts/make-saver" "$work/bench.ini" --out "$work/dist" >"$work/make.log" 2>&1 || cat "$work/make.log" >&2; }
 mkdir "$work/out"
 photos_ms=$(process_median_ms 1 photos)
-make_ms=$(process_median_ms 1 "$root/scripts/make-saver" "$work/bench.ini" --out "$work/dist")
+make_ms=$(process_median_ms 1 make_saver)
 echo "| make-saver over a folder of 200 12-megapixel photos (JPEG, sideways JPEG, P3 JPEG, PNG, HEIC) to 1280 px, end to end (photos and both pairs) | $(awk -v ms="$make_ms" 'BEGIN { printf "%.0f s", ms / 1000 }') | its photos alone on $(nproc) cores: $(awk -v ms="$photos_ms" 'BEGIN { printf "%.0f s", ms / 1000 }') | $(ratio "$make_ms" "$photos_ms") | |"
