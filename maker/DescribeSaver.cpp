@@ -2,9 +2,10 @@
 // names and writes the product folder FOLDER from it (scripts, texts, captions, the icon; the
 // photos are the maker's to add as N.jpg), with dist/README.txt and dist/CREDITS.txt for the
 // people who get it, filled in from RESOURCES/dist/made. For the maker's photo loop it writes
-// maker.fields: the id, maxsize, the dialogs' picture (empty: the first photo) and the photos in
-// show order, each ending in a NUL, so that no name is read as text by the shell. A fault is one
-// line on stderr naming the file and line, and exit status 1.
+// maker.fields: the id, maxsize, the dialogs' picture (empty: the first photo), how many files
+// of the photo folders were skipped and the photos in show order, each ending in a NUL, so that
+// no name is read as text by the shell. A fault is one line on stderr naming the file and line,
+// and exit status 1.
 #include "CaptionDate.h"
 #include "CodePageText.h"
 #include "ProductFolder.h"
@@ -64,8 +65,10 @@ std::string Printable(std::string str)
     return str;
 }
 
-// A folder stands for its photos (not those of folders within), in the order of ComesBefore.
-std::vector<Photo> ExpandPhotos(const fs::path& folder, const PhotoEntry& entry)
+// A folder stands for its photos (not those of folders within), in the order of ComesBefore;
+// what is named like a photo is taken whatever it is, so that a dangling link or a folder so
+// named is refused by name rather than passed over. The rest is counted in nSkipped.
+std::vector<Photo> ExpandPhotos(const fs::path& folder, const PhotoEntry& entry, size_t& nSkipped)
 {
     const fs::path path = Resolve(folder, entry.m_strPath);
     std::error_code ec;
@@ -74,13 +77,18 @@ std::vector<Photo> ExpandPhotos(const fs::path& folder, const PhotoEntry& entry)
     if (!fs::is_directory(path, ec))
         throw Failure{entry.m_nLine, "no such file or folder: " + path.u8string()};
     std::vector<std::string> names;
-    for (const fs::directory_entry& file : fs::directory_iterator(path, ec))
-        if (file.is_regular_file(ec) && IsPhotoName(file.path().filename().u8string()))
-            names.push_back(file.path().filename().u8string());
+    for (const fs::directory_entry& file : fs::directory_iterator(path, ec)) {
+        std::string strName = file.path().filename().u8string();
+        if (IsPhotoName(strName))
+            names.push_back(std::move(strName));
+        else if (std::error_code ecKind; !file.is_directory(ecKind))
+            ++nSkipped;
+    }
     if (ec)
         throw Failure{entry.m_nLine, "cannot read the folder " + path.u8string()};
     if (names.empty())
-        throw Failure{entry.m_nLine, "the folder " + path.u8string() + " holds no .jpg, .jpeg or .png files"};
+        throw Failure{entry.m_nLine,
+                      "the folder " + path.u8string() + " holds no .jpg, .jpeg, .png, .heic, .heif or .webp files"};
     std::sort(names.begin(), names.end(), ComesBefore);
     std::vector<Photo> photos;
     for (const std::string& strName : names) {
@@ -125,11 +133,11 @@ std::string ExifDateTaken(const std::string& strPath)
     return strOut;
 }
 
-std::vector<Photo> AllPhotos(const SaverDescription& d, const fs::path& folder)
+std::vector<Photo> AllPhotos(const SaverDescription& d, const fs::path& folder, size_t& nSkipped)
 {
     std::vector<Photo> photos;
     for (const PhotoEntry& entry : d.m_photos) {
-        for (Photo& photo : ExpandPhotos(folder, entry))
+        for (Photo& photo : ExpandPhotos(folder, entry, nSkipped))
             photos.push_back(std::move(photo));
         if (photos.size() > kMaxPhotos)
             throw Failure{entry.m_nLine, "more than 9,999 photos: a saver shows at most 9,999"};
@@ -172,7 +180,8 @@ void WriteProduct(const SaverDescription& d, const fs::path& folder, const fs::p
     const std::string strPicture =
         d.m_strPicture.empty() ? "" : RequireFile(folder, "picture", d.m_strPicture, d.m_nPictureLine);
     const std::string strIcon = Icon(d, folder, resources);
-    const std::vector<Photo> photos = AllPhotos(d, folder);
+    size_t nSkipped = 0;
+    const std::vector<Photo> photos = AllPhotos(d, folder, nSkipped);
 
     MadeProduct made{d.m_strId, d.m_strLanguage, d.m_strName, d.m_strCredit, d.m_strPublisher, d.m_show, {}};
     for (const Photo& photo : photos)
@@ -191,7 +200,8 @@ void WriteProduct(const SaverDescription& d, const fs::path& folder, const fs::p
         strCredits += FillPeopleText(ReadFile(madeTexts / "CREDITS-icon.txt"), made);
     files["dist/CREDITS.txt"] = strMark + strCredits;
     files["icon.ico"] = strIcon;
-    std::string strFields = d.m_strId + '\0' + std::to_string(d.m_nMaxSize) + '\0' + strPicture + '\0';
+    std::string strFields = d.m_strId + '\0' + std::to_string(d.m_nMaxSize) + '\0' + strPicture + '\0' +
+                            std::to_string(nSkipped) + '\0';
     for (const Photo& photo : photos)
         strFields += photo.m_strPath + '\0';
     files["maker.fields"] = strFields;

@@ -274,11 +274,15 @@ int CodePageOf(const std::string& strLanguage)
 
 bool IsPhotoName(const std::string& strName)
 {
+    // A hidden file is none, nor a Mac's ._ companion of a photo.
     const size_t nDot = strName.rfind('.');
-    if (nDot == std::string::npos || nDot == 0)
+    if (nDot == std::string::npos || strName[0] == '.')
         return false;
     const std::string strExtension = Lower(strName.substr(nDot));
-    return strExtension == ".jpg" || strExtension == ".jpeg" || strExtension == ".png";
+    for (const char* pszPhoto : {".jpg", ".jpeg", ".png", ".heic", ".heif", ".webp"})
+        if (strExtension == pszPhoto)
+            return true;
+    return false;
 }
 
 bool ComesBefore(const std::string& strA, const std::string& strB)

@@ -55,7 +55,8 @@ bool ReadSaverDescription(const std::string& strText, SaverDescription& descript
 // The code page that a language's texts are stored in: 932 for ja, 1252 for en.
 int CodePageOf(const std::string& strLanguage);
 
-// A folder's photos, by extension: .jpg, .jpeg and .png in any case.
+// A folder's photos, by extension: .jpg, .jpeg, .png, .heic, .heif and .webp in any case, never
+// a hidden file.
 bool IsPhotoName(const std::string& strName);
 
 // The order in which a folder's photos are shown: as a file browser sorts, digit runs by their

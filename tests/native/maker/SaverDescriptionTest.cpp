@@ -121,8 +121,8 @@ TEST(SaverDescription, FolderPhotosInTheOrderPeopleExpect)
         EXPECT_TRUE(ComesBefore(row.pszA, row.pszB)) << row.pszA << " < " << row.pszB;
         EXPECT_FALSE(ComesBefore(row.pszB, row.pszA)) << row.pszB << " > " << row.pszA;
     }
-    for (const char* psz : {"a.JPG", "b.jpeg", "c.Png"})
+    for (const char* psz : {"a.JPG", "b.jpeg", "c.Png", "d.HEIC", "e.heif", "f.webp"})
         EXPECT_TRUE(IsPhotoName(psz)) << psz;
-    for (const char* psz : {"a.gif", ".jpg", "jpg", "a.jpg.txt"})
+    for (const char* psz : {"a.gif", ".jpg", "jpg", "a.jpg.txt", "._IMG_0001.jpg", ".hidden.png", "Thumbs.db"})
         EXPECT_FALSE(IsPhotoName(psz)) << psz;
 }
