@@ -29,6 +29,18 @@ start_preview() {
 }
 child_of_host() { child=$(wndctl child "$parent" OrvWnd) && [ -n "$child" ]; }
 
+# make_picture_saver NAME SHOW-OPTIONS PICTURE...: $saver, a saver NAME.scr in $work made of the
+# built one with these pictures and options (the SHOW resource's lines).
+make_picture_saver() {
+  local name=$1 options=$2 picture args=()
+  shift 2
+  saver=$work/$name.scr
+  printf '%b' "$options" >"$work/show.txt"
+  for picture in "$@"; do args+=("Z:${picture//\//\\}"); done
+  wine "$E2E_TOOLS/set-pictures.exe" "Z:${ORVANTA_BIN//\//\\}\\Orvanta.scr" "Z:${saver//\//\\}" \
+    "Z:${work//\//\\}\\show.txt" "${args[@]}"
+}
+
 # colour_at X Y: which of the six one-colour test pictures (red, lime, blue, yellow, magenta,
 # cyan) the pixel shows (1 to 6), 0 for black, - for another.
 colour_at() {

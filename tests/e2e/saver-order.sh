@@ -8,13 +8,7 @@ shift
 e2e_begin "$size"
 cw=${size%x*} ch=${size#*x}
 work=$(mktemp -d)
-saver=$work/Shuffled.scr
-printf 'hold=1\norder=shuffle\n' >"$work/show.txt"
-args=()
-for picture in "$@"; do args+=("Z:${picture//\//\\}"); done
-e2e_require "a shuffled saver with the six pictures is made" \
-  wine "$E2E_TOOLS/set-pictures.exe" "Z:${ORVANTA_BIN//\//\\}\\Orvanta.scr" "Z:${saver//\//\\}" \
-  "Z:${work//\//\\}\\show.txt" "${args[@]}"
+e2e_require "a shuffled saver with the six pictures is made" make_picture_saver Shuffled 'hold=1\norder=shuffle\n' "$@"
 
 # first_picture: the saver started, then the first of the pictures the centre shows (1 to 6).
 lit() { first=$(colour_at $((cw / 2)) $((ch / 2))) && [ "$first" -ge 1 ] 2>/dev/null; }

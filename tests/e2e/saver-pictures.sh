@@ -9,13 +9,7 @@ shift
 e2e_begin "$size"
 cw=${size%x*} ch=${size#*x}
 work=$(mktemp -d)
-saver=$work/Pictures.scr
-printf 'hold=1\n' >"$work/show.txt"
-args=()
-for picture in "$@"; do args+=("Z:${picture//\//\\}"); done
-e2e_require "a saver with the six pictures is made" \
-  wine "$E2E_TOOLS/set-pictures.exe" "Z:${ORVANTA_BIN//\//\\}\\Orvanta.scr" "Z:${saver//\//\\}" \
-  "Z:${work//\//\\}\\show.txt" "${args[@]}"
+e2e_require "a saver with the six pictures is made" make_picture_saver Pictures 'hold=1\n' "$@"
 
 # The pictures the centre of the screen shows, each once as it comes, until seven have come.
 shown=""

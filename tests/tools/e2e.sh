@@ -146,9 +146,9 @@ process_alive() { kill -0 "$1" 2>/dev/null; }
 
 # exit_code ARGS...: runs the Windows command line of ARGS joined by spaces as they are (quote
 # what needs quotes) to its end and prints the program's whole exit code (a Unix status keeps
-# only the low byte).
+# only the low byte). What the program writes to its output comes first: the code is the last line.
 exit_code() {
-  wine "$E2E_TOOLS/exit-code.exe" "$@" 2>/dev/null | tr -d '\r'
+  wine "$E2E_TOOLS/exit-code.exe" "$@" 2>/dev/null | tr -d '\r' | tail -n 1
 }
 
 # hold_file WINDOWS-PATH: holds the file open as the loader holds a running program, until
