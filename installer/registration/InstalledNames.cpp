@@ -10,9 +10,10 @@
 
 namespace {
 
-using PFNGETFILEVERSIONINFOSIZEA = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-using PFNGETFILEVERSIONINFOA = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-using PFNVERQUERYVALUEA = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+// The types as the platform's headers declare them; no import of them is made.
+using PFNGETFILEVERSIONINFOSIZEA = decltype(&::GetFileVersionInfoSizeA);
+using PFNGETFILEVERSIONINFOA = decltype(&::GetFileVersionInfoA);
+using PFNVERQUERYVALUEA = decltype(&::VerQueryValueA);
 
 // The version block's reader, from the system directory: an import would be looked for beside
 // the installer first, where a downloaded folder may hold anything.
